@@ -1,0 +1,1 @@
+// Keeps the libraries non-empty before their folders add sources.
