@@ -102,6 +102,8 @@ lanxi_prefix() {
         wine regedit "$(winepath -w "$reg" 2>/dev/null)" </dev/null >/dev/null 2>&1
         touch "$WINEPREFIX/.lanxi-prepared"
     fi
+    # Start Wine's services now, detached from every pipe, rather than from the first test.
+    setsid wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 
 lanxi_cleanup() {

@@ -42,7 +42,7 @@ lanxi_log "Windows tests under Wine"
 (cd "$LANXI_RUN_BUILD" && ctest --output-on-failure --timeout 600 ${LANXI_CTEST_ARGS:-} \
     </dev/null >"$LANXI_BUILD/wine-ctest.log" 2>&1)
 wine_rc=$?
-tr -d '\r' <"$LANXI_BUILD/wine-ctest.log" | iconv -f GBK -t UTF-8 -c
+cat "$LANXI_BUILD/wine-ctest.log"
 
 read -r hp hf < <(counts "$LANXI_BUILD/host-ctest.log")
 read -r wp wf < <(counts "$LANXI_BUILD/wine-ctest.log")

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 namespace {
 
 using text::PatternMatcher;
@@ -96,6 +99,22 @@ TEST(PatternMatcher, ReplaceMatches) {
     EXPECT_EQ(m.ReplaceMatches("<$1>"), "<1> <2>");
     ASSERT_TRUE(m.Create("a(\\d)", "a1 a2", false, true, false));
     EXPECT_EQ(m.ReplaceMatches("x"), "x a2");
+}
+
+TEST(PatternMatcher, OneMatcherPerThread) {
+    // Each worker thread owns a matcher and its COM apartment; they run side by side.
+    std::vector<int> counts(4, -1);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([t, &counts] {
+            PatternMatcher m;
+            std::string subject;
+            for (int k = 0; k <= t; ++k) subject += "<h2>x</h2>";
+            for (int round = 0; round < 20; ++round) m.Create("<h2>(.*?)</h2>", subject);
+            counts[static_cast<size_t>(t)] = m.MatchCount();
+        });
+    for (std::thread& th : threads) th.join();
+    EXPECT_EQ(counts, (std::vector<int>{1, 2, 3, 4}));
 }
 
 }  // namespace
