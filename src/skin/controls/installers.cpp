@@ -43,12 +43,16 @@ bool IsRegistered(const ControlList& list, HWND c) {
 void Register(int skinNumber, ControlKind kind, HWND control) {
     SkinRecord* rec = RecordAt(skinNumber);
     if (rec == nullptr) return;
-    const LONG_PTR previous = GetWindowLongPtrA(control, GWLP_WNDPROC);
+    LONG_PTR previous = GetWindowLongPtrA(control, GWLP_WNDPROC);
+    // A control registered a second time keeps its first previous procedure: storing our own
+    // procedure as the previous one would make it call itself forever.
+    const bool already = previous == reinterpret_cast<LONG_PTR>(&ControlProcedure);
+    if (already) previous = reinterpret_cast<LONG_PTR>(GetProcedureProperty(control));
     const int position = TakeListPosition(rec->controls[kind], control, reinterpret_cast<WNDPROC>(previous));
     SetProperty(control, kHw_lbID, position);
     SetProperty(control, kHw_FuID, skinNumber);
     SetPropertyAs(control, kHw_hProc, previous);
-    SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlProcedure));
+    if (!already) SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlProcedure));
 }
 
 template <class Accept>

@@ -1,2 +1,3 @@
-# The skinned frame: pure geometry on every build, the frame on a real window under Wine.
+# The skinned frame: pure geometry on every build, records and the frame on real windows under Wine.
 lanxi_test(NAME frame_geometry_test SOURCES frame_geometry_test.cpp)
+lanxi_test(NAME skin_table_test WINDOWS SOURCES skin_table_test.cpp)
