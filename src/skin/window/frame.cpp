@@ -71,21 +71,74 @@ void CopyToWindow(const SkinRecord& r, int x, int y, int w, int h) {
     ReleaseDC(r.window, dc);
 }
 
-void PaintBackground(fgp::Graphics& g, const SkinRecord& r, int w, int h) {
+void PaintFrameLines(fgp::Graphics& g, int w, int h) {
+    fgp::Path outer;
+    fgp::RoundedRect(outer, 0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 7);
+    g.DrawPath(fgp::Pen(Argb(0x000000, 180), 2), outer);
+    fgp::Path inner;
+    fgp::RoundedRect(inner, 1, 1, static_cast<float>(w - 3), static_cast<float>(h - 3), 6);
+    g.DrawPath(fgp::Pen(Argb(0xFFFFFF, 180), 1), inner);
+}
+
+// Decoding and stretching the picture and the anti-aliased frame lines are most of a full repaint;
+// they are kept for the last size, picture and mode, so repaints at the same size only copy them.
+struct PlacedPicture {
+    FrameSurface image;
+    const void* owner = nullptr;  // the record with an own picture, else none
+    int generation = -1;
+    int width = 0, height = 0, mode = -1;
+    Colour base = -1;
+    bool lines = false;
+};
+
+PlacedPicture& PlacedCache() {
+    static PlacedPicture cache;
+    return cache;
+}
+
+void PlacePicture(fgp::Graphics& g, const Bytes& picture, int mode, int w, int h) {
+    const fgp::Image img(picture);
+    const int iw = img.width(), ih = img.height();
+    switch (mode) {
+    case 1: g.DrawImageNatural(img, static_cast<float>(w - iw), 0); break;
+    case 2: g.DrawImageNatural(img, (w - iw) / 2.0f, (h - ih) / 2.0f); break;
+    case 3: g.DrawImage(img, 0, 0, static_cast<float>(w), static_cast<float>(h)); break;
+    default: g.DrawImageNatural(img, 0, 0); break;
+    }
+}
+
+void PaintPicture(HDC target, const SkinRecord& r, int w, int h) {
     const SkinSettings& s = Settings();
     const bool own = !r.ownImage.empty();
-    g.Clear(Argb(own ? r.ownBaseColour : s.baseColour));
+    const Colour base = own ? r.ownBaseColour : s.baseColour;
     const Bytes& picture = own ? r.ownImage : s.backgroundImage;
-    if (!picture.empty()) {
-        const fgp::Image img(picture);
-        const int iw = img.width(), ih = img.height();
-        switch (own ? r.ownMode : s.backgroundMode) {
-        case 1: g.DrawImageNatural(img, static_cast<float>(w - iw), 0); break;
-        case 2: g.DrawImageNatural(img, (w - iw) / 2.0f, (h - ih) / 2.0f); break;
-        case 3: g.DrawImage(img, 0, 0, static_cast<float>(w), static_cast<float>(h)); break;
-        default: g.DrawImageNatural(img, 0, 0); break;
+    const int mode = own ? r.ownMode : s.backgroundMode;
+    PlacedPicture& c = PlacedCache();
+    const void* owner = own ? &r : nullptr;
+    if (!(c.image && c.owner == owner && c.generation == s.backgroundGeneration && c.width == w &&
+          c.height == h && c.mode == mode && c.base == base && c.lines == r.captionDrawn)) {
+        c.image = FrameSurface(w, h);
+        {
+            fgp::Graphics g(c.image.dc(), false);
+            g.Clear(Argb(base));
+            if (!picture.empty()) PlacePicture(g, picture, mode, w, h);
         }
+        if (r.captionDrawn && r.overlayColour < 0 && !r.overlayBelowCaption) {
+            fgp::Graphics g(c.image.dc());
+            PaintFrameLines(g, w, h);
+        }
+        c.owner = owner;
+        c.generation = s.backgroundGeneration;
+        c.width = w;
+        c.height = h;
+        c.mode = mode;
+        c.base = base;
+        c.lines = r.captionDrawn;
     }
+    BitBlt(target, 0, 0, w, h, c.image.dc(), 0, 0, SRCCOPY);
+}
+
+void PaintBackground(fgp::Graphics& g, const SkinRecord& r, int w, int h) {
     if (r.overlayColour >= 0) {
         const float top = r.overlayBelowCaption ? static_cast<float>(r.captionHeight) : 0;
         g.FillRect(fgp::Brush::Solid(Argb(r.overlayColour, r.overlayAlpha)), 0, top, static_cast<float>(w),
@@ -100,14 +153,6 @@ void PaintBackground(fgp::Graphics& g, const SkinRecord& r, int w, int h) {
     }
 }
 
-void PaintFrameLines(fgp::Graphics& g, int w, int h) {
-    fgp::Path outer;
-    fgp::RoundedRect(outer, 0, 0, static_cast<float>(w - 1), static_cast<float>(h - 1), 7);
-    g.DrawPath(fgp::Pen(Argb(0x000000, 180), 2), outer);
-    fgp::Path inner;
-    fgp::RoundedRect(inner, 1, 1, static_cast<float>(w - 3), static_cast<float>(h - 3), 6);
-    g.DrawPath(fgp::Pen(Argb(0xFFFFFF, 180), 1), inner);
-}
 
 
 float TitleWidth(const SkinRecord& r, int w) {
@@ -130,7 +175,8 @@ void DrawTitle(fgp::Graphics& g, const SkinRecord& r, int w, const std::string* 
     }
     const float x = static_cast<float>(border + 6 + 20), y = static_cast<float>(border + 1 + 2);
     if (r.effectColour == -1)
-        g.DrawText(title, x, y, tw, 42, Argb(r.titleColour), r.fontFamily, static_cast<float>(r.fontSize), r.bold);
+        g.DrawText(fgp::Widen(title), x, y, tw, 42, Argb(r.titleColour),
+                   fgp::TextStyle(r.fontFamily, static_cast<float>(r.fontSize), r.bold));
     else
         fgp::OutlinedTitle(g, title, x, y, tw, 42, r.titleColour, r.effectColour, r.fontFamily,
                            static_cast<float>(r.fontSize), r.bold);
@@ -203,9 +249,16 @@ void RebuildCache(FrameSurface& cache, const FrameSurface& from, int x, int y, i
 }  // namespace
 
 void SetFrameRegion(HWND hwnd) {
+    RECT rc{}, box{};
+    GetClientRect(hwnd, &rc);
+    // Setting a region again costs a round trip to the display: keep one that already fits.
+    HRGN current = CreateRectRgn(0, 0, 0, 0);
+    const bool fits = GetWindowRgn(hwnd, current) != ERROR && GetRgnBox(current, &box) != ERROR &&
+                      box.right == rc.right && box.bottom == rc.bottom;
+    DeleteObject(current);
+    if (fits) return;
     SetWindowRgn(hwnd, nullptr, TRUE);
     SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
-    RECT rc{};
     GetClientRect(hwnd, &rc);
     // The window owns the region once it is set; no DeleteObject after success.
     HRGN rgn = CreateRoundRectRgn(0, 0, rc.right + 1, rc.bottom + 1, 5, 5);
@@ -268,10 +321,12 @@ void FullRepaint(int n, HDC paintDc, bool show) {
     SetPropertyAs(r->window, kCk_wtjbdx, r->background.bitmap());
     {
         // Deleted before the surface is read or blitted.
+        PaintPicture(r->background.dc(), *r, w, h);
         fgp::Graphics g(r->background.dc());
         PaintBackground(g, *r, w, h);
         if (r->captionDrawn) {
-            PaintFrameLines(g, w, h);
+            // An overlay goes under the frame lines, so they cannot come with the cached picture.
+            if (r->overlayColour >= 0 || r->overlayBelowCaption) PaintFrameLines(g, w, h);
             RebuildCache(r->captionCache, r->background, 0, 0, w, r->captionHeight);
             if (r->drawTitle) DrawTitle(g, *r, w, nullptr);
             for (std::size_t i = 0; i < r->buttons.size(); ++i) DrawButton(g, *r, static_cast<int>(i), 0);

@@ -13,8 +13,6 @@ namespace skin::fgp {
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
 
-namespace {
-
 std::wstring Widen(const std::string& s) {
     if (s.empty()) return {};
     const int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
@@ -22,8 +20,6 @@ std::wstring Widen(const std::string& s) {
     MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
     return w;
 }
-
-}  // namespace
 
 Path::Path() { GdipCreatePath(FillModeAlternate, &p_); }
 Path::~Path() {
@@ -147,33 +143,39 @@ void Graphics::DrawImageNatural(const Image& img, float x, float y) {
     if (img.get() != nullptr) GdipDrawImageRect(g_, img.get(), x, y, img.width(), img.height());
 }
 
-void Graphics::DrawText(const std::string& gbk, float x, float y, float w, float h, std::uint32_t argb,
-                        const std::string& family, float size, bool bold) {
-    const std::wstring text = Widen(gbk), face = Widen(family);
+TextStyle::TextStyle(const std::string& family, float size, bool bold) {
+    const std::wstring face = Widen(family);
     GpFontFamily* fam = nullptr;
     if (GdipCreateFontFamilyFromName(face.c_str(), nullptr, &fam) != Ok) GdipGetGenericFontFamilySansSerif(&fam);
-    GpFont* font = nullptr;
-    GdipCreateFont(fam, size, bold ? FontStyleBold : FontStyleRegular, UnitPixel, &font);
-    GpStringFormat* format = nullptr;
-    GdipCreateStringFormat(0, 0, &format);
+    GdipCreateFont(fam, size, bold ? FontStyleBold : FontStyleRegular, UnitPixel, &font_);
+    if (fam != nullptr) GdipDeleteFontFamily(fam);
+    GdipCreateStringFormat(0, 0, &format_);
+}
+
+TextStyle::~TextStyle() {
+    if (format_ != nullptr) GdipDeleteStringFormat(format_);
+    if (font_ != nullptr) GdipDeleteFont(font_);
+}
+
+void Graphics::DrawText(const std::wstring& text, float x, float y, float w, float h, std::uint32_t argb,
+                        const TextStyle& style) {
     GpSolidFill* brush = nullptr;
     GdipCreateSolidFill(argb, &brush);
     const RectF r(x, y, w, h);
-    GdipDrawString(g_, text.c_str(), static_cast<INT>(text.size()), font, &r, format, brush);
+    GdipDrawString(g_, text.c_str(), static_cast<INT>(text.size()), style.font(), &r, style.format(), brush);
     GdipDeleteBrush(brush);
-    GdipDeleteStringFormat(format);
-    GdipDeleteFont(font);
-    GdipDeleteFontFamily(fam);
 }
 
-void OutlinedTitle(Graphics& g, const std::string& text, float x, float y, float w, float h, Colour colour,
+void OutlinedTitle(Graphics& g, const std::string& gbk, float x, float y, float w, float h, Colour colour,
                    Colour outline, const std::string& family, float size, bool bold) {
+    const std::wstring text = Widen(gbk);
+    const TextStyle style(family, size, bold);
     const std::uint32_t o = Argb(outline, 150);
-    g.DrawText(text, x + 1, y, w, h, o, family, size, bold);
-    g.DrawText(text, x - 1, y, w, h, o, family, size, bold);
-    g.DrawText(text, x, y + 1, w, h, o, family, size, bold);
-    g.DrawText(text, x, y - 1, w, h, o, family, size, bold);
-    g.DrawText(text, x, y, w, h, Argb(colour), family, size, bold);
+    g.DrawText(text, x + 1, y, w, h, o, style);
+    g.DrawText(text, x - 1, y, w, h, o, style);
+    g.DrawText(text, x, y + 1, w, h, o, style);
+    g.DrawText(text, x, y - 1, w, h, o, style);
+    g.DrawText(text, x, y, w, h, Argb(colour), style);
 }
 
 }  // namespace skin::fgp

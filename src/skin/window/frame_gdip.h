@@ -96,6 +96,23 @@ private:
     Gdiplus::GpImage* img_ = nullptr;
 };
 
+// A font and the default string format, made once for several strings.
+class TextStyle {
+public:
+    TextStyle(const std::string& family, float size, bool bold);
+    ~TextStyle();
+    TextStyle(const TextStyle&) = delete;
+    TextStyle& operator=(const TextStyle&) = delete;
+    Gdiplus::GpFont* font() const { return font_; }
+    Gdiplus::GpStringFormat* format() const { return format_; }
+
+private:
+    Gdiplus::GpFont* font_ = nullptr;
+    Gdiplus::GpStringFormat* format_ = nullptr;
+};
+
+std::wstring Widen(const std::string& gbk);
+
 class Graphics {
 public:
     explicit Graphics(HDC dc, bool antiAlias = true);
@@ -109,8 +126,8 @@ public:
     void DrawLine(const Pen& pen, float x1, float y1, float x2, float y2);
     void DrawImage(const Image& img, float x, float y, float w, float h);
     void DrawImageNatural(const Image& img, float x, float y);
-    void DrawText(const std::string& gbk, float x, float y, float w, float h, std::uint32_t argb,
-                  const std::string& family, float size, bool bold);
+    void DrawText(const std::wstring& text, float x, float y, float w, float h, std::uint32_t argb,
+                  const TextStyle& style);
 
 private:
     Gdiplus::GpGraphics* g_ = nullptr;

@@ -94,6 +94,7 @@ void SetSkinBackground(const std::string& picturePath, const Bytes& pictureBytes
         s.baseColour = *baseColour;
         if (themeFromBase) s.themeColour = s.baseColour;
     }
+    ++s.backgroundGeneration;
     RefreshVisibleSkins();
 }
 

@@ -17,6 +17,7 @@ struct SkinSettings {
     Colour baseColour = 0;
     int backgroundMode = 0;
     Bytes backgroundImage;
+    int backgroundGeneration = 0;  // counts changes of the background, for caches of it
     int frameBorder = 0;
     HICON applicationIcon = nullptr;
     bool firstSize = true;
