@@ -46,16 +46,16 @@ int TakeListPosition(ControlList& list, HWND control, WNDPROC previous) {
 namespace {
 
 void AddCaptionButtons(SkinRecord& r) {
-    struct Spec { bool present; int kind; int picture; int second; const char* name; };
+    struct Entry { bool present; int kind; int picture; int second; const char* name; };
     // Picture ids are those of the embedded caption-button pictures.
-    const Spec specs[] = {
+    const Entry entries[] = {
         {r.helpButton, kHelpButton, 304, 0, "帮助"},
         {r.mainMenuButton, kMainMenuButton, 303, 0, "主菜单"},
         {r.minimiseButton, kMinimiseButton, 302, 0, "最小化"},
         {r.maximiseButton, kMaximiseButton, 305, 306, "最大化"},
         {r.closeButton, kCloseButton, 301, 0, "关闭"},
     };
-    for (const Spec& s : specs) {
+    for (const Entry& s : entries) {
         if (!s.present) continue;
         CaptionButton b;
         b.kind = s.kind;
