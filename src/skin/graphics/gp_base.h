@@ -79,9 +79,9 @@ protected:
         if (native_ != nullptr) Free{}(native_);
         native_ = native;
     }
-    bool record(Status s) noexcept { return Record(status_, s); }
+    bool record(Status s) const noexcept { return Record(status_, s); }
     T* native_ = nullptr;
-    Status status_ = Gdiplus::Ok;
+    mutable Status status_ = Gdiplus::Ok;
 };
 
 }  // namespace skin::gp
