@@ -34,6 +34,7 @@ public:
     explicit operator bool() const noexcept { return dc_ != nullptr && bits_ != nullptr; }
     // 0xAARRGGBB of pixel (x, y) counted from the top; GDI leaves the alpha byte undefined.
     std::uint32_t& Pixel(int x, int y) noexcept { return bits_[DibRow(height_, y) * width_ + x]; }
+    std::uint32_t Pixel(int x, int y) const noexcept { return bits_[DibRow(height_, y) * width_ + x]; }
     std::uint32_t* bits() const noexcept { return bits_; }
 
 private:
