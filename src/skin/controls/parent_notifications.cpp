@@ -1,8 +1,10 @@
 // Background captures of controls and the skinned parent's answers to its children.
 #include "skin/controls/parent_notifications.h"
 
+#include "skin/graphics/gdi_handles.h"
 #include "skin/window/properties.h"
 #include "skin/window/skin_table.h"
+#include "skin/window/surface.h"
 
 #include <commctrl.h>
 
@@ -36,26 +38,26 @@ bool Skinning() {
 
 }  // namespace
 
-FrameSurface CaptureBackground(HWND control, RECT rect) {
+HDC CaptureBackground(HWND control, RECT rect) {
     HWND window = nullptr;
     const int n = SkinnedAncestor(control, &window);
     SkinRecord* rec = RecordAt(n);
-    if (rec == nullptr || !rec->background) return {};
+    if (rec == nullptr || !rec->background) return nullptr;
     const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-    FrameSurface s(w, h);
+    HDC s = CreateSurface(w, h);
+    if (s == nullptr) return nullptr;
     RECT cr{}, wr{};
     GetWindowRect(control, &cr);
     GetWindowRect(window, &wr);
-    BitBlt(s.dc(), 0, 0, w, h, rec->background.dc(), cr.left - wr.left + rect.left, cr.top - wr.top + rect.top,
-           SRCCOPY);
+    BitBlt(s, 0, 0, w, h, rec->background.dc(), cr.left - wr.left + rect.left, cr.top - wr.top + rect.top, SRCCOPY);
     return s;
 }
 
-void CommitToComposite(HWND control, const FrameSurface& surface) {
+void CommitToComposite(HWND control, HDC surface) {
     int n = GetIntProperty(control, kHw_FuID);
     if (n == 0) n = GetIntProperty(control, kHw_lbID);
     SkinRecord* rec = RecordAt(n);
-    if (rec == nullptr || !rec->composite || !surface) return;
+    if (rec == nullptr || !rec->composite || surface == nullptr) return;
     RECT cr{}, wr{}, client{};
     GetWindowRect(control, &cr);
     GetWindowRect(rec->window, &wr);
@@ -74,31 +76,33 @@ void CommitToComposite(HWND control, const FrameSurface& surface) {
         GetWindowRect(c, &r);
         ExcludeClipRect(dc, r.left - wr.left, r.top - wr.top, r.right - wr.left, r.bottom - wr.top);
     }
-    BitBlt(dc, x, y, (cr.right - cr.left) - 2 * bx, (cr.bottom - cr.top) - 2 * by, surface.dc(), 0, 0, SRCCOPY);
+    BitBlt(dc, x, y, (cr.right - cr.left) - 2 * bx, (cr.bottom - cr.top) - 2 * by, surface, 0, 0, SRCCOPY);
     SelectClipRgn(dc, nullptr);
 }
 
 HBITMAP BackgroundBrushFor(HWND control) {
     RECT client{};
     GetClientRect(control, &client);
-    FrameSurface s = CaptureBackground(control, client);
-    if (!s) return nullptr;
-    // The veil: white at the veil alpha over the captured background.
-    FrameSurface white(s.width(), s.height());
-    for (int y = 0; y < white.height(); ++y)
-        for (int x = 0; x < white.width(); ++x) white.Row(y)[x] = 0xFFFFFFFF;
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(ControlSkinOptionsValues().veilAlpha), 0};
-    AlphaBlend(s.dc(), 0, 0, s.width(), s.height(), white.dc(), 0, 0, s.width(), s.height(), blend);
-    // Hand out a plain DDB copy: the surface's own DIB is freed with it.
-    HDC screen = GetDC(nullptr);
-    HBITMAP copy = CreateCompatibleBitmap(screen, s.width(), s.height());
-    ReleaseDC(nullptr, screen);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, copy);
-    BitBlt(dc, 0, 0, s.width(), s.height(), s.dc(), 0, 0, SRCCOPY);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return copy;
+    HDC captured = CaptureBackground(control, client);
+    if (captured == nullptr) return nullptr;
+    const int w = client.right, h = client.bottom;
+    {
+        // The veil: white at the veil alpha over the captured background.
+        Surface white(w, h);
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) white.Pixel(x, y) = 0xFFFFFFFF;
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(ControlSkinOptionsValues().veilAlpha), 0};
+        AlphaBlend(captured, 0, 0, w, h, white.dc(), 0, 0, w, h, blend);
+    }
+    // Hand out a bitmap of its own: the surface's DIB goes with the surface.
+    GdiOwned<HBITMAP> copy = MakeDib(w, h);
+    {
+        const MemoryDc dc(nullptr);
+        const SelectGuard select(dc.get(), copy.get());
+        BitBlt(dc.get(), 0, 0, w, h, captured, 0, 0, SRCCOPY);
+    }
+    ReleaseSurface(captured);
+    return copy.release();
 }
 
 namespace {

@@ -2,18 +2,16 @@
 // and the background captures the control painters draw on.
 #pragma once
 
-#include "skin/window/frame_surface.h"
-
 #include <windows.h>
 
 #include <optional>
 
 namespace skin {
 
-// What lies behind a rectangle of a control (control window coordinates); empty when the
-// control sits on no skinned window.
-FrameSurface CaptureBackground(HWND control, RECT rect);
-void CommitToComposite(HWND control, const FrameSurface& surface);
+// A registered surface showing what lies behind a rectangle of a control (control window
+// coordinates); null when the control sits on no skinned window. Released with ReleaseSurface.
+HDC CaptureBackground(HWND control, RECT rect);
+void CommitToComposite(HWND control, HDC surface);
 // The control's client area as captured background under the white veil.
 HBITMAP BackgroundBrushFor(HWND control);
 // The answer for a child's message, or nothing when it goes to the previous procedure unanswered.

@@ -2,7 +2,8 @@
 #include "skin/window/close_effect.h"
 
 #include "skin/window/frame_geometry.h"
-#include "skin/window/frame_surface.h"
+#include "skin/graphics/gdi_handles.h"
+#include "skin/window/surface.h"
 
 namespace skin {
 
@@ -14,14 +15,15 @@ void PlayCloseEffect(HWND hwnd, int effect) {
     GetClientRect(hwnd, &client);
     GetWindowRect(hwnd, &wr);
     const int w = wr.right - wr.left, h = wr.bottom - wr.top;
-    FrameSurface a(client.right, client.bottom), b(client.right, client.bottom);
+    Surface a(client.right, client.bottom), b(client.right, client.bottom);
     if (!a || !b) return;
-    HDC dc = GetDC(hwnd);
-    BitBlt(a.dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    ReleaseDC(hwnd, dc);
+    {
+        const WindowDc dc(hwnd);
+        BitBlt(a.dc(), 0, 0, client.right, client.bottom, dc.get(), 0, 0, SRCCOPY);
+    }
     // GDI leaves the alpha bytes 0; with per-pixel alpha that would make the window vanish at once.
     for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) a.Row(y)[x] |= 0xFF000000;
+        for (int x = 0; x < a.width(); ++x) a.Pixel(x, y) |= 0xFF000000;
     SetWindowLongPtrA(hwnd, GWL_EXSTYLE, ex | WS_EX_LAYERED);
     SetStretchBltMode(b.dc(), COLORONCOLOR);
     for (const EffectFrame& f : CloseEffectFrames(effect, wr.left, wr.top, w, h)) {

@@ -14,7 +14,7 @@ void PaintCaptionButton(int skinNumber, int button, bool pressed, int alpha);  /
 void SetFrameRegion(HWND hwnd);
 // Blits the background surface through a DC that leaves the visible children alone.
 void ShowBackground(int skinNumber, HDC dc);
-// Excludes the visible, not transparent direct children of a window from a DC's clip.
-void ExcludeChildren(HWND hwnd, HDC dc, int limitWidth, int limitHeight, bool onlyUnskinned);
+// Excludes the visible direct children that the skin does not paint from a DC's clip.
+void ExcludeUnskinnedChildren(HWND hwnd, HDC dc);
 
 }  // namespace skin

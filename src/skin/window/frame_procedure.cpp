@@ -2,6 +2,7 @@
 // working-set trim of every skinned top-level window.
 #include "skin/window/frame_procedure.h"
 
+#include "skin/assets/working_set_tool.h"
 #include "skin/controls/parent_notifications.h"
 #include "skin/window/close_effect.h"
 #include "skin/window/frame.h"
@@ -14,7 +15,10 @@ namespace skin {
 
 namespace {
 
-TrimRoutine gTrim = nullptr;
+void RunTool() { RunWorkingSetTool(); }
+
+// Empties our working set with the embedded tool; tests put a counter in its place.
+TrimRoutine gTrim = &RunTool;
 int gLastButtonUnderMouse = 0;
 
 LRESULT Forward(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -84,7 +88,7 @@ LRESULT OnEraseBackground(HWND hwnd, SkinRecord& r, WPARAM wp) {
     SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
     if (r.dirty && !r.sizing && r.composite && !r.painted && !r.erased) {
         HDC dc = GetDC(hwnd);
-        ExcludeChildren(hwnd, dc, r.lastWidth, r.lastHeight, true);
+        ExcludeUnskinnedChildren(hwnd, dc);
         BitBlt(dc, 0, 0, r.composite.width(), r.composite.height(), r.composite.dc(), 0, 0, SRCCOPY);
         ReleaseDC(hwnd, dc);
         r.erased = true;
@@ -247,7 +251,7 @@ LRESULT OnNcDestroy(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-void SetTrimWorkingSetRoutine(TrimRoutine routine) { gTrim = routine; }
+void SetTrimWorkingSetRoutine(TrimRoutine routine) { gTrim = routine != nullptr ? routine : &RunTool; }
 
 void TrimWorkingSet() {
     if (gTrim != nullptr) gTrim();

@@ -1,12 +1,13 @@
 // Skin start-up, the process-wide settings and the background of all skinned windows.
 #include "skin/window/skin_settings.h"
 
+#include "skin/graphics/gp_base.h"
+#include "skin/window/dc_utils.h"
 #include "skin/window/frame.h"
-#include "skin/window/frame_gdip.h"
+#include "skin/window/pictures.h"
 #include "skin/window/skin_table.h"
 
-#include <objidl.h>
-#include <gdiplus.h>
+#include <memory>
 
 namespace skin {
 
@@ -20,12 +21,28 @@ ControlOptions& ControlSkinOptionsValues() {
     return options;
 }
 
+namespace {
+
+std::unique_ptr<gp::Session>& GdiplusSession() {
+    static std::unique_ptr<gp::Session> session;
+    return session;
+}
+
+std::optional<ClipLimit> LastPaintedSize(HWND window) {
+    const int n = FindSkinByHandle(window);
+    if (n < 1) return std::nullopt;
+    const SkinRecord& r = *Skins()[static_cast<std::size_t>(n) - 1];
+    return ClipLimit{r.lastWidth, r.lastHeight};
+}
+
+bool IsSkinnedWindow(HWND window) { return FindSkinByHandle(window) >= 1; }
+
+}  // namespace
+
 bool SkinStartUp(HINSTANCE instance) {
     SkinSettings& s = Settings();
-    if (s.gdiplusToken == 0) {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&s.gdiplusToken, &input, nullptr);
-    }
+    if (!GdiplusSession()) GdiplusSession() = std::make_unique<gp::Session>();
+    SetChildClipQueries(&LastPaintedSize, &IsSkinnedWindow);
     s.applicationIcon = LoadIconA(instance, MAKEINTRESOURCEA(129));
     if (s.applicationIcon == nullptr) s.applicationIcon = LoadIconA(instance, "DEFAULT_ICON");
     s.firstSize = true;
@@ -34,14 +51,10 @@ bool SkinStartUp(HINSTANCE instance) {
     c.controlsSkinned = true;
     c.veilAlpha = 160;
     c.trackBarOption = 1;
-    return s.gdiplusToken != 0;
+    return GdiplusSession()->ok();
 }
 
-void SkinShutDown() {
-    SkinSettings& s = Settings();
-    if (s.gdiplusToken != 0) Gdiplus::GdiplusShutdown(s.gdiplusToken);
-    s.gdiplusToken = 0;
-}
+void SkinShutDown() { GdiplusSession().reset(); }
 
 namespace {
 
@@ -83,11 +96,11 @@ void SetSkinBackground(const std::string& picturePath, const Bytes& pictureBytes
     if (!picturePath.empty() || !pictureBytes.empty()) {
         // A file wins over bytes; it is kept as bytes so every paint decodes the same picture.
         const Bytes picture = picturePath.empty() ? pictureBytes : ReadWholeFile(picturePath);
-        s.baseColour = baseColour ? *baseColour : AverageColour(picture, 2000);
+        s.baseColour = baseColour ? *baseColour : static_cast<Colour>(AverageColour(picture));
         if (themeFromBase) s.themeColour = s.baseColour;
         s.backgroundMode = mode ? *mode : 4;
         s.backgroundImage = (s.backgroundMode == 0 || s.backgroundMode == 1)
-                                ? BlendedPicture(picture, s.baseColour, s.backgroundMode)
+                                ? BlendedPicture(picture, static_cast<std::uint32_t>(s.baseColour), s.backgroundMode)
                                 : picture;
     } else {
         s.backgroundImage.clear();

@@ -21,7 +21,6 @@ struct SkinSettings {
     int frameBorder = 0;
     HICON applicationIcon = nullptr;
     bool firstSize = true;
-    ULONG_PTR gdiplusToken = 0;
 };
 
 // Options that switch the control skin on, set by each window before it is skinned.
@@ -35,7 +34,8 @@ struct ControlOptions {
 SkinSettings& Settings();
 ControlOptions& ControlSkinOptionsValues();
 
-// Starts GDI+ and sets the defaults; returns false when GDI+ did not start.
+// Starts GDI+ and sets the defaults; returns false when GDI+ did not start. SkinShutDown ends GDI+:
+// no skinned window may be left then.
 bool SkinStartUp(HINSTANCE instance);
 void SkinShutDown();
 

@@ -3,7 +3,6 @@
 
 #include "skin/controls/installers.h"
 #include "skin/window/frame.h"
-#include "skin/window/frame_gdip.h"
 #include "skin/window/frame_procedure.h"
 #include "skin/window/properties.h"
 
@@ -46,14 +45,13 @@ int TakeListPosition(ControlList& list, HWND control, WNDPROC previous) {
 namespace {
 
 void AddCaptionButtons(SkinRecord& r) {
-    struct Entry { bool present; int kind; int picture; int second; const char* name; };
-    // Picture ids are those of the embedded caption-button pictures.
+    struct Entry { bool present; int kind; Picture picture; const char* name; };
     const Entry entries[] = {
-        {r.helpButton, kHelpButton, 304, 0, "帮助"},
-        {r.mainMenuButton, kMainMenuButton, 303, 0, "主菜单"},
-        {r.minimiseButton, kMinimiseButton, 302, 0, "最小化"},
-        {r.maximiseButton, kMaximiseButton, 305, 306, "最大化"},
-        {r.closeButton, kCloseButton, 301, 0, "关闭"},
+        {r.helpButton, kHelpButton, Picture::kHelp, "帮助"},
+        {r.mainMenuButton, kMainMenuButton, Picture::kMainMenu, "主菜单"},
+        {r.minimiseButton, kMinimiseButton, Picture::kMinimise, "最小化"},
+        {r.maximiseButton, kMaximiseButton, Picture::kMaximise, "最大化"},
+        {r.closeButton, kCloseButton, Picture::kClose, "关闭"},
     };
     for (const Entry& s : entries) {
         if (!s.present) continue;
@@ -61,9 +59,17 @@ void AddCaptionButtons(SkinRecord& r) {
         b.kind = s.kind;
         b.width = CaptionButtonWidth(s.kind);
         b.picture = s.picture;
-        b.secondPicture = s.second;
         b.name = s.name;
         r.buttons.push_back(std::move(b));
+    }
+}
+
+// One tool per caption button, numbered by position; the caption layout gives them their rectangles.
+void AddCaptionTooltip(SkinRecord& r) {
+    r.tooltip = Tooltip(r.window, false);
+    for (std::size_t i = 0; i < r.buttons.size(); ++i) {
+        const RECT none{0, 0, 0, 0};
+        r.tooltip.AddTool(static_cast<UINT>(i) + 1, &none, r.buttons[i].name);
     }
 }
 
@@ -103,9 +109,10 @@ void ApplySkin(HWND hwnd, const ApplySkinOptions& o) {
     r.overlayAlpha = o.overlayAlpha.value_or(255);
     r.maxTrack = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (o.ownPicture && !o.ownPicture->empty()) {
-        r.ownBaseColour = AverageColour(*o.ownPicture, 2000);
-        r.ownImage = (r.ownMode == 0 || r.ownMode == 1) ? BlendedPicture(*o.ownPicture, r.ownBaseColour, r.ownMode)
-                                                        : *o.ownPicture;
+        r.ownBaseColour = static_cast<Colour>(AverageColour(*o.ownPicture));
+        r.ownImage = (r.ownMode == 0 || r.ownMode == 1)
+                         ? BlendedPicture(*o.ownPicture, static_cast<std::uint32_t>(r.ownBaseColour), r.ownMode)
+                         : *o.ownPicture;
     }
     if (!r.captionDrawn) {
         r.minimiseButton = r.maximiseButton = false;
@@ -121,6 +128,7 @@ void ApplySkin(HWND hwnd, const ApplySkinOptions& o) {
 
     Skins().push_back(std::move(rec));
     const int n = static_cast<int>(Skins().size());
+    if (o.captionDrawn && *o.captionDrawn != 0) AddCaptionTooltip(*Skins().back());
     LayOutCaption(n);
     RunControlInstallers(n, hwnd);
     SkinRecord* again = RecordAt(n);  // installers send messages
@@ -171,9 +179,9 @@ void ReleaseSkin(HWND hwnd) {
     for (const ControlRecord& e : r.controls[kEdits])
         if (e.window != nullptr && IsWindow(e.window)) DeleteControlBrush(e.window);
     // The surfaces free themselves with the record.
-    RemoveProperty(hwnd, kCk_Ycjdx);
     RemoveProperty(hwnd, kCk_wtjbdx);
     // Only undo our own subclassing: someone may have subclassed the window after us.
+    if (r.tooltip.window() != nullptr) DestroyWindow(r.tooltip.window());
     if (GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&FrameProcedure) && r.previous != nullptr)
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(r.previous));
     RemoveProperty(hwnd, kHw_lbID);

@@ -2,9 +2,11 @@
 // operations that skin a window and release it again.
 #pragma once
 
+#include "skin/graphics/tooltip.h"
 #include "skin/window/frame_geometry.h"
-#include "skin/window/frame_surface.h"
+#include "skin/window/pictures.h"
 #include "skin/window/skin_settings.h"
+#include "skin/window/surface.h"
 
 #include <windows.h>
 
@@ -19,8 +21,8 @@ namespace skin {
 struct CaptionButton {
     int width = 26;
     int height = kCaptionButtonHeight;
-    int picture = 0;        // resource id of the normal picture
-    int secondPicture = 0;  // maximise button: the restore picture
+    Picture picture = Picture::kClose;
+    Picture secondPicture = Picture::kRestore;  // maximise button while maximised
     int kind = kOtherButton;
     std::string name;
     std::function<void()> action;
@@ -76,7 +78,8 @@ struct SkinRecord {
     int bottomBarHeight = 0;
     ControlList controls[kControlKindCount];
     bool dirty = true;
-    FrameSurface background, captionCache, bottomBarCache, composite;
+    Surface background, captionCache, bottomBarCache, composite;
+    Tooltip tooltip;
     FadeState fade;
     int lastWidth = 0, lastHeight = 0;
 

@@ -2,6 +2,7 @@
 #include "skin/window/frame_procedure.h"
 #include "skin/window/skin_settings.h"
 #include "skin/window/skin_table.h"
+#include "skin/window/surface.h"
 #include "skin_window_fixture.h"
 
 #include <objidl.h>
@@ -27,14 +28,14 @@ class ScreenShot {
 public:
     explicit ScreenShot(HWND hwnd, int margin = 4) : margin_(margin) {
         GetWindowRect(hwnd, &rect_);
-        surface_ = FrameSurface(rect_.right - rect_.left + 2 * margin, rect_.bottom - rect_.top + 2 * margin);
+        surface_ = Surface(rect_.right - rect_.left + 2 * margin, rect_.bottom - rect_.top + 2 * margin);
         HDC screen = GetDC(nullptr);
         BitBlt(surface_.dc(), 0, 0, surface_.width(), surface_.height(), screen, rect_.left - margin,
                rect_.top - margin, SRCCOPY);
         ReleaseDC(nullptr, screen);
     }
     Rgb At(int x, int y) const {
-        const std::uint32_t p = surface_.Row(y + margin_)[x + margin_];
+        const std::uint32_t p = surface_.Pixel(x + margin_, y + margin_);
         return {static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF), static_cast<int>(p & 0xFF)};
     }
     // Sum of red minus blue over a rectangle: the hot close button glows red.
@@ -70,7 +71,7 @@ public:
 private:
     RECT rect_{};
     int margin_ = 0;
-    FrameSurface surface_;
+    Surface surface_;
 };
 
 class FrameOnScreen : public ::testing::Test {
