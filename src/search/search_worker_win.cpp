@@ -21,6 +21,7 @@ std::string CurrentKeyword(ResultSink& sink) { return EncodeKeyword(sink.readKey
 
 bool PublishRow(ResultSink& sink, std::uint32_t generation, const std::string& name, const std::string& address,
                 const std::string& count) {
+    if (!IsCurrentSearch(generation)) return false;
     const std::optional<int> number = TheRowCounter().Next(generation);
     if (!number) return false;
     const int row = sink.insertRow();
