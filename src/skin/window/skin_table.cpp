@@ -181,7 +181,6 @@ void ReleaseSkin(HWND hwnd) {
     // The surfaces free themselves with the record.
     RemoveProperty(hwnd, kCk_wtjbdx);
     // Only undo our own subclassing: someone may have subclassed the window after us.
-    if (r.tooltip.window() != nullptr) DestroyWindow(r.tooltip.window());
     if (GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&FrameProcedure) && r.previous != nullptr)
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(r.previous));
     RemoveProperty(hwnd, kHw_lbID);

@@ -61,6 +61,21 @@ TEST(ApplySkin, CaptionHeightAndOptions) {
     EXPECT_EQ(r->buttons[0].kind, kMinimiseButton);
 }
 
+TEST(ApplySkin, CaptionTooltipOnlyWhenCaptionDrawnIsGiven) {
+    for (const bool given : {false, true}) {
+        TestWindow w(690, 547, test::kMainStyle);
+        ApplySkinOptions o;
+        if (given) o.captionDrawn = 1;
+        ApplySkin(w.get(), o);
+        const SkinRecord* r = RecordOf(w.get());
+        ASSERT_NE(r, nullptr);
+        EXPECT_EQ(r->tooltip.window() != nullptr, given);
+        if (given) {
+            EXPECT_EQ(r->tooltip.ToolCount(), 2);
+        }
+    }
+}
+
 TEST(ApplySkin, TwiceChangesNothing) {
     TestWindow w(690, 547, test::kMainStyle);
     w.AddMainControls();
