@@ -34,7 +34,8 @@ struct FetchLimits {
     std::size_t maxBody = 8u << 20;
     unsigned connectTimeoutMs = 10000;
     unsigned sendTimeoutMs = 10000;
-    unsigned receiveTimeoutMs = 10000;  // per blocking read, never beyond what is left of the total
+    unsigned receiveTimeoutMs = 10000;  // per wait for bytes, cut to what is left of the total (Wine
+                                        // keeps the value the request was sent with)
     unsigned totalMs = 30000;           // what was read by then is returned
 };
 

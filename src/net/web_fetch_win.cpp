@@ -115,7 +115,12 @@ std::string WebFetch(std::string_view url, FetchOptions& options, const FetchLim
         const unsigned left = MsLeft(deadline);
         if (left == 0) break;
         SetTimeout(request.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, std::min(limits.receiveTimeoutMs, left));
-        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(sizeof piece, limits.maxBody - body.size()));
+        // A read waits until its buffer is full, however slowly the bytes come; asking what is
+        // there first makes every wait end with the receive timeout or with the bytes received.
+        DWORD available = 0;
+        if (!InternetQueryDataAvailable(request.get(), &available, 0, 0) || available == 0) break;
+        const DWORD want = static_cast<DWORD>(
+            std::min<std::size_t>({sizeof piece, limits.maxBody - body.size(), static_cast<std::size_t>(available)}));
         DWORD read = 0;
         if (!InternetReadFile(request.get(), piece, want, &read) || read == 0) break;
         body.append(piece, read);

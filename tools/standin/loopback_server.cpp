@@ -166,13 +166,16 @@ void LoopbackServer::Serve(std::uintptr_t socketValue) {
         return size == 0;
     };
 
-    pause(reply.delayMs);
-    bool open = true;
-    if (reply.silent) {
-        // Hold the connection until the client gives up.
+    const auto hold = [this, s, &buffer] {
         while (!stopping_) {
             if (WaitFor(s, false, kPollMs) && recv(s, buffer, sizeof buffer, 0) <= 0) break;
         }
+    };
+
+    pause(reply.delayMs);
+    bool open = true;
+    if (reply.silent) {
+        hold();
         open = false;
     } else if (reply.pieceBytes > 0) {
         const std::size_t step = static_cast<std::size_t>(reply.pieceBytes);
@@ -190,6 +193,7 @@ void LoopbackServer::Serve(std::uintptr_t socketValue) {
             open = sendAll(filler.data(), filler.size());
         }
     }
+    if (open && reply.holdOpen) hold();
     shutdown(s, SD_SEND);
     closesocket(s);
 }

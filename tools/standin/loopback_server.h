@@ -20,6 +20,7 @@ struct Reply {
     int pieceDelayMs = 0;   // ... with this pause between them
     bool endless = false;   // after bytes, send filler until the client leaves or the server stops
     bool silent = false;    // send nothing; hold the connection until the client leaves or the server stops
+    bool holdOpen = false;  // after the bytes, hold the connection the same way instead of closing it
 };
 
 using Handler = std::function<Reply(const std::string& request)>;
