@@ -25,11 +25,17 @@ Reply Ok(const std::string& body, const std::string& extraHeaders = "") {
     return r;
 }
 
-std::string Base(const LoopbackServer& s) { return "http://127.0.0.1:" + std::to_string(s.Port()); }
+std::string Base(const LoopbackServer& s) {
+    return "http://127.0.0.1:" + std::to_string(s.Port());
+}
 
-std::string HeadOf(const std::string& request) { return request.substr(0, request.find("\r\n\r\n") + 4); }
+std::string HeadOf(const std::string& request) {
+    return request.substr(0, request.find("\r\n\r\n") + 4);
+}
 
-double Seconds(ULONGLONG since) { return static_cast<double>(GetTickCount64() - since) / 1000.0; }
+double Seconds(ULONGLONG since) {
+    return static_cast<double>(GetTickCount64() - since) / 1000.0;
+}
 
 TEST(WebFetch, PlainGetSendsExactlyTheCompletedBlock) {
     LoopbackServer server([](const std::string&) { return Ok("hello body"); });
@@ -41,9 +47,9 @@ TEST(WebFetch, PlainGetSendsExactlyTheCompletedBlock) {
     const std::string block = "Referer: " + url +
                               "\r\nAccept: */*\r\nAccept-Language: zh-cn\r\nContent-Type: "
                               "application/x-www-form-urlencoded";
-    EXPECT_EQ(HeadOf(server.Requests()[0]), "GET /echo?q=%E7%BD%91&first=1 HTTP/1.1\r\nHost: 127.0.0.1:" +
-                                               std::to_string(server.Port()) + "\r\nUser-Agent: " +
-                                               std::string(net::kDefaultUserAgent) + "\r\n" + block + "\r\n\r\n");
+    EXPECT_EQ(HeadOf(server.Requests()[0]),
+              "GET /echo?q=%E7%BD%91&first=1 HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(server.Port()) +
+                  "\r\nUser-Agent: " + std::string(net::kDefaultUserAgent) + "\r\n" + block + "\r\n\r\n");
     EXPECT_EQ(options.headers, block);
     EXPECT_EQ(options.responseHeaders.rfind("HTTP/1.1 200 OK\r\n", 0), 0u);
     EXPECT_EQ(options.redirectAddress, options.responseHeaders);  // no Location
@@ -69,7 +75,8 @@ TEST(WebFetch, CallerHeaders) {
          "Referer: " + url + "\r\nAccept: */*\r\n" + tail + "\r\n", ""},
         {"Referer: http://r/\r\nX-Mine: 1", "Referer: http://r/\r\nX-Mine: 1\r\nAccept: */*\r\n" + tail,
          "Referer: http://r/\r\nX-Mine: 1\r\nAccept: */*\r\n" + tail + "\r\n", ""},
-        {"User-Agent: Tester/1.0\r\nX-A: 1", "User-Agent: Tester/1.0\r\nX-A: 1\r\nReferer: " + url + "\r\nAccept: */*\r\n" + tail,
+        {"User-Agent: Tester/1.0\r\nX-A: 1",
+         "User-Agent: Tester/1.0\r\nX-A: 1\r\nReferer: " + url + "\r\nAccept: */*\r\n" + tail,
          "X-A: 1\r\nReferer: " + url + "\r\nAccept: */*\r\n" + tail + "\r\n", "Tester/1.0"},
     };
     for (const Case& c : cases) {
@@ -79,8 +86,8 @@ TEST(WebFetch, CallerHeaders) {
         EXPECT_EQ(options.headers, c.block);
         const std::string head = HeadOf(server.Requests().back());
         const std::string agent = c.agent.empty() ? std::string(net::kDefaultUserAgent) : c.agent;
-        EXPECT_EQ(head, "GET /h HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(server.Port()) + "\r\nUser-Agent: " +
-                            agent + "\r\n" + c.sentAfterAgent + "\r\n")
+        EXPECT_EQ(head, "GET /h HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(server.Port()) +
+                            "\r\nUser-Agent: " + agent + "\r\n" + c.sentAfterAgent + "\r\n")
             << c.headers;
     }
 }
@@ -101,9 +108,10 @@ TEST(WebFetch, UrlWithoutSchemeAndPost) {
 TEST(WebFetch, CookiesAndLocation) {
     LoopbackServer server([](const std::string&) {
         Reply r;
-        r.bytes = "HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:1/first\r\nSet-Cookie: a=1; path=/\r\n"
-                  "Set-Cookie: b=2; path=/\r\nLocation: http://127.0.0.1:1/last\r\nContent-Length: 5\r\n"
-                  "Connection: close\r\n\r\nmoved";
+        r.bytes =
+            "HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:1/first\r\nSet-Cookie: a=1; path=/\r\n"
+            "Set-Cookie: b=2; path=/\r\nLocation: http://127.0.0.1:1/last\r\nContent-Length: 5\r\n"
+            "Connection: close\r\n\r\nmoved";
         return r;
     });
     ASSERT_TRUE(server.Start());

@@ -37,13 +37,16 @@ double ExtractOnce(text::PatternMatcher& m, const std::string& pattern, const st
 
 std::string Pathological(std::size_t bytes) {
     const std::string start = "<li class=\"b_algo\"><h2>";
-    const std::string item = start + "<a href=\"https://pan.baidu.com/s/1abc?x=1&amp;y=2\" h=\"ID=SERP,1.1\">标题"
-                                     "</a></h2><div class=\"b_caption\"><p><strong>文件名</strong>资源分享下载 "
-                                     "下载次数:12 ..</p></div><div class=\"b_attribution\">没有引用的域名";
+    const std::string item = start +
+                             "<a href=\"https://pan.baidu.com/s/1abc?x=1&amp;y=2\" h=\"ID=SERP,1.1\">标题"
+                             "</a></h2><div class=\"b_caption\"><p><strong>文件名</strong>资源分享下载 "
+                             "下载次数:12 ..</p></div><div class=\"b_attribution\">没有引用的域名";
     std::string filler;
-    while (item.size() + filler.size() < 512) filler += "文件资源";
+    while (item.size() + filler.size() < 512)
+        filler += "文件资源";
     std::string page;
-    while (page.size() < bytes) page += item + filler;
+    while (page.size() < bytes)
+        page += item + filler;
     return page;
 }
 
@@ -65,10 +68,12 @@ int main() {
         pages.push_back(search::Utf8ToGbk(standin::ResultPage(q, settings)));
     }
     std::size_t total = 0;
-    for (const std::string& p : pages) total += p.size();
+    for (const std::string& p : pages)
+        total += p.size();
     std::printf("realistic pages: %zu pages, %.1f KB each on average, 10 hits per page\n", pages.size(),
                 static_cast<double>(total) / pages.size() / 1024.0);
-    for (const auto& [label, pattern] : {std::pair{"plain lazy pattern", plain}, std::pair{"bounded pattern", bounded}}) {
+    for (const auto& [label, pattern] :
+         {std::pair{"plain lazy pattern", plain}, std::pair{"bounded pattern", bounded}}) {
         int rows = 0, allRows = 0;
         double seconds = 0;
         constexpr int kRounds = 5;

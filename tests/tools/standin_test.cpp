@@ -23,7 +23,8 @@ using standin::ServiceSettings;
 std::string QueryUrl(int port, const std::string& domain, const std::string& keyword, int first) {
     std::string url = "http://127.0.0.1:" + std::to_string(port) + "/search?q=site%3A" + domain + "%20" +
                       search::EncodeKeyword(keyword, true, true);
-    url += first == 1 ? "&go=%E6%8F%90%E4%BA%A4&qs=bs&form=QBRE" : "&go=%E6%8F%90%E4%BA%A4&qs=bs&&first=" + std::to_string(first);
+    url += first == 1 ? "&go=%E6%8F%90%E4%BA%A4&qs=bs&form=QBRE"
+                      : "&go=%E6%8F%90%E4%BA%A4&qs=bs&&first=" + std::to_string(first);
     return url;
 }
 
@@ -68,7 +69,7 @@ TEST(StandinService, PagesGiveTheExpectedRows) {
     for (const int first : {1, 11, 21}) {
         const std::string url = QueryUrl(service.Port(), "pan.baidu.com", keyword, first);
         const std::string body = net::WebFetch(url);
-        EXPECT_GT(body.size(), 20000u) << first;   // pages of tens of KB
+        EXPECT_GT(body.size(), 20000u) << first;  // pages of tens of KB
         EXPECT_LT(body.size(), 200000u) << first;
         EXPECT_EQ(net::WebFetch(url), body) << "the same page for the same query";
         const std::string page = search::Utf8ToGbk(search::PageToText(body));
@@ -76,10 +77,11 @@ TEST(StandinService, PagesGiveTheExpectedRows) {
 
         ASSERT_TRUE(matcher.Create(search::ResultPattern("pan.baidu.com"), page));
         std::vector<Row> rows;
-        search::ExtractPage(
-            matcher, true,
-            [&rows](const std::string& n, const std::string& a, const std::string& c) { rows.push_back({n, a, c}); },
-            {});
+        search::ExtractPage(matcher, true,
+                            [&rows](const std::string& n, const std::string& a, const std::string& c) {
+                                rows.push_back({n, a, c});
+                            },
+                            {});
         std::vector<Row> want;
         standin::SearchQuery q;
         q.valid = true;
@@ -88,7 +90,8 @@ TEST(StandinService, PagesGiveTheExpectedRows) {
         q.first = first;
         for (const standin::ExpectedHit& h : standin::ExpectedHits(q, settings)) {
             otherSite += h.ofSite ? 0 : 1;
-            if (!h.ofSite || h.excluded) continue;
+            if (!h.ofSite || h.excluded)
+                continue;
             want.push_back({search::Utf8ToGbk(h.name), h.address, h.count});
             counted += h.count.empty() ? 0 : 1;
         }
@@ -106,8 +109,12 @@ TEST(StandinService, PagesGiveTheExpectedRows) {
 
     const std::vector<std::string> log = service.Requests();
     ASSERT_EQ(log.size(), 6u);
-    EXPECT_EQ(log[0].rfind("GET /search?q=site%3Apan.baidu.com%20%E7%94%B5%E5%BD%B1&go=%E6%8F%90%E4%BA%A4&qs=bs&form=QBRE "
-                           "HTTP/1.1\r\n", 0), 0u) << log[0];
+    EXPECT_EQ(
+        log[0].rfind("GET /search?q=site%3Apan.baidu.com%20%E7%94%B5%E5%BD%B1&go=%E6%8F%90%E4%BA%A4&qs=bs&form=QBRE "
+                     "HTTP/1.1\r\n",
+                     0),
+        0u)
+        << log[0];
     EXPECT_NE(log[4].find("&first=21 HTTP/1.1"), std::string::npos) << log[4];
 }
 
@@ -129,7 +136,7 @@ TEST(StandinService, Misbehaviour) {
         {Misbehaviour::Truncated, 10000, 100000},  // half a page, then the connection closes
         {Misbehaviour::Empty, 0, 0},
         {Misbehaviour::Huge, 1u << 20, 1u << 20},  // cut at the fetch's cap
-        {Misbehaviour::Endless, 20000, 1u << 20},   // what came before the time limit
+        {Misbehaviour::Endless, 20000, 1u << 20},  // what came before the time limit
         {Misbehaviour::Silent, 0, 0},
     };
     for (const Case& c : cases) {

@@ -27,7 +27,7 @@ using Handler = std::function<Reply(const std::string& request)>;
 using RequestObserver = std::function<void(const std::string& request)>;
 
 class LoopbackServer {
-public:
+  public:
     explicit LoopbackServer(Handler handler, RequestObserver observer = {});
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
@@ -40,7 +40,7 @@ public:
     // Every request received so far: its header block (up to the empty line) and body.
     std::vector<std::string> Requests() const;
 
-private:
+  private:
     struct Connection;
     void AcceptLoop();
     void Serve(std::uintptr_t socket);
