@@ -100,7 +100,9 @@ std::string WebFetch(std::string_view url, FetchOptions& options, const FetchLim
     if (!request)
         return {};
 
-    // Timeouts go on the request handle: Wine ignores a receive timeout set on the session.
+    // Timeouts go on the request handle: Wine ignores a receive timeout set on the session. Wine
+    // also keeps the receive timeout the request was sent with, and closing the request from
+    // another thread does not end a blocked wait there, so the total may run one receive timeout over.
     SetTimeout(request.get(), INTERNET_OPTION_CONNECT_TIMEOUT, std::min(limits.connectTimeoutMs, MsLeft(deadline)));
     SetTimeout(request.get(), INTERNET_OPTION_SEND_TIMEOUT, std::min(limits.sendTimeoutMs, MsLeft(deadline)));
     SetTimeout(request.get(), INTERNET_OPTION_RECEIVE_TIMEOUT, std::min(limits.receiveTimeoutMs, MsLeft(deadline)));
