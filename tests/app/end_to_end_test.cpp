@@ -110,7 +110,13 @@ TEST(EndToEnd, SearchFillsTheListAndExportWritesIt) {
     ASSERT_TRUE(lanxi.ok());
 
     HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = FindTopWindow(app::kMainWindowClass, nullptr, lanxi.id())) != nullptr; }, 20000));
+    // Shown only once its created handler has run.
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            main = FindTopWindow(app::kMainWindowClass, nullptr, lanxi.id());
+            return main != nullptr && IsWindowVisible(main);
+        },
+        20000));
     HWND list = GetDlgItem(main, app::kIdResultList);
     SendMessageA(GetDlgItem(main, app::kIdKeywordEdit), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("电影"));
     SendMessageA(GetDlgItem(main, app::kIdSiteBoxBase + 1), BM_SETCHECK, BST_CHECKED, 0);
@@ -125,7 +131,9 @@ TEST(EndToEnd, SearchFillsTheListAndExportWritesIt) {
             return rows > 0 && IsWindowEnabled(GetDlgItem(main, app::kIdFilterEdit)) &&
                    TextOf(counter) == search::CounterText(rows);
         },
-        60000));
+        60000))
+        << "rows " << SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) << ", filter "
+        << IsWindowEnabled(GetDlgItem(main, app::kIdFilterEdit)) << ", counter " << TextOf(counter);
     Sleep(300);
     const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     EXPECT_GE(rows, 8);  // two sites, two pages of five hits, a few not of the site
