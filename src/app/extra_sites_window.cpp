@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/show_message.h"
 #include "app/skin_hooks.h"
+#include "app/window_layout.h"
 
 namespace app {
 
@@ -15,17 +16,8 @@ namespace {
 constexpr int kClientWidth = 381;
 constexpr int kClientHeight = 236;
 
-struct ControlSpec {
-    int id;
-    const char* className;
-    const char* text;
-    DWORD style;
-    DWORD exStyle;
-    int left, top, width, height;
-};
-
 constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER;
-const ControlSpec kControls[] = {
+const ControlLayout kControls[] = {
     {kIdSitesEdit, "EDIT", "",
      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
      WS_EX_CLIENTEDGE, 6, 34, 368, 168},
@@ -34,29 +26,15 @@ const ControlSpec kControls[] = {
     {kIdConfirmButton, "BUTTON", "确定", kButton, 0, 314, 208, 60, 24},
 };
 
-std::string EditText(HWND edit) {
-    const int n = GetWindowTextLengthA(edit);
-    std::string text(static_cast<std::size_t>(n) + 1, '\0');
-    const int got = GetWindowTextA(edit, text.data(), n + 1);
-    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
-}
-
 LRESULT OnCreate(HWND window, const CREATESTRUCTA& create) {
-    for (const ControlSpec& spec : kControls) {
-        HWND control = CreateWindowExA(spec.exStyle, spec.className, spec.text, spec.style, spec.left, spec.top,
-                                       spec.width, spec.height, window,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), create.hInstance,
-                                       nullptr);
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    }
+    for (const ControlLayout& layout : kControls) CreateLayoutControl(window, create.hInstance, layout);
     SetWindowTextA(GetDlgItem(window, kIdSitesEdit), ExtraSitesText().c_str());
     HandWindowToSkin(window);
     return 0;
 }
 
 void OnConfirm(HWND window) {
-    const std::string sites = EditText(GetDlgItem(window, kIdSitesEdit));
+    const std::string sites = WindowTextOf(GetDlgItem(window, kIdSitesEdit));
     switch (JudgeExtraSites(sites)) {
     case ExtraSitesVerdict::Empty: ShowMessage(window, "请输入内容！", 0, kNoticeTitle); return;
     case ExtraSitesVerdict::EndsWithSemicolon:

@@ -12,6 +12,7 @@
 #include "app/search_dispatch.h"
 #include "app/show_message.h"
 #include "app/skin_hooks.h"
+#include "app/window_layout.h"
 #include "app/window_result_sink.h"
 #include "search/search_state.h"
 
@@ -40,22 +41,13 @@ MainWindowState* StateOf(HWND hwnd) {
     return reinterpret_cast<MainWindowState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
-struct ControlSpec {
-    int id;
-    const char* className;
-    const char* text;
-    DWORD style;
-    DWORD exStyle;
-    int left, top, width, height;
-};
-
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kCheckBox = kChild | WS_TABSTOP | BS_AUTOCHECKBOX | BS_MULTILINE | BS_VCENTER | BS_LEFT;
 constexpr DWORD kLabel = kChild | SS_CENTERIMAGE | SS_NOPREFIX | SS_LEFTNOWORDWRAP;
 constexpr DWORD kPushButton = kChild | WS_TABSTOP | BS_PUSHBUTTON | BS_CENTER;
 constexpr DWORD kReportList = WS_CHILD | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_SINGLESEL;
 
-const ControlSpec kControls[] = {
+const ControlLayout kControls[] = {
     {kIdKeywordLabel, "STATIC", "请输入关键词：", kLabel, 0, 58, 38, 80, 24},
     {kIdKeywordEdit, "EDIT", "", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 147, 38, 303, 24},
     {kIdSearchButton, "BUTTON", "给我搜", kPushButton, 0, 466, 37, 80, 28},
@@ -81,11 +73,11 @@ const SiteBoxPlace kSiteBoxes[] = {
     {15, 57, 195}, {17, 173, 196}, {16, 269, 196}, {14, 373, 196},
 };
 
-struct ColumnSpec {
+struct ColumnLayout {
     const char* title;
     int width;
 };
-const ColumnSpec kColumns[] = {{"序号", 50}, {"名称", 310}, {"地址", 220}, {"下载次数", 80}};
+const ColumnLayout kColumns[] = {{"序号", 50}, {"名称", 310}, {"地址", 220}, {"下载次数", 80}};
 
 const std::pair<int, const char*> kResultMenuItems[] = {
     {kIdOpenResultAddress, "打开资源地址"},
@@ -99,32 +91,16 @@ HWND Control(HWND main, int id) { return GetDlgItem(main, id); }
 bool IsTicked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 void SetTicked(HWND box, bool on) { SendMessageA(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
 
-std::string TextOf(HWND window) {
-    const int n = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(n) + 1, '\0');
-    const int got = GetWindowTextA(window, text.data(), n + 1);
-    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
-}
-
 HWND ActiveResultList(HWND main) {
     HWND filtered = Control(main, kIdFilteredList);
     return IsWindowVisible(filtered) ? filtered : Control(main, kIdResultList);
-}
-
-HWND CreateControl(HWND main, HINSTANCE instance, const ControlSpec& spec) {
-    HWND control = CreateWindowExA(spec.exStyle, spec.className, spec.text, spec.style, spec.left, spec.top,
-                                   spec.width, spec.height, main,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    return control;
 }
 
 void SetUpReportList(HWND list) {
     SendMessageA(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES,
                  LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
     int index = 0;
-    for (const ColumnSpec& c : kColumns) {
+    for (const ColumnLayout& c : kColumns) {
         LVCOLUMNA column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
         column.fmt = LVCFMT_LEFT;
@@ -160,9 +136,9 @@ LRESULT CALLBACK KeywordEditProcedure(HWND edit, UINT msg, WPARAM wp, LPARAM lp)
 }
 
 void CreateControls(HWND main, HINSTANCE instance, MainWindowState& state) {
-    for (const ControlSpec& spec : kControls) CreateControl(main, instance, spec);
+    for (const ControlLayout& layout : kControls) CreateLayoutControl(main, instance, layout);
     for (const SiteBoxPlace& place : kSiteBoxes)
-        CreateControl(main, instance,
+        CreateLayoutControl(main, instance,
                       {kIdSiteBoxBase + place.number, "BUTTON", search::kSiteCatalogue[place.number - 1].caption.data(),
                        kCheckBox, 0, place.left, place.top, 100, 16});
     state.filterLabelFont = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET,
@@ -346,7 +322,7 @@ void StartSearch(HWND main) {
     const std::uint32_t generation = ++search::SearchGeneration();
     WindowResultSink ui(main, generation);
     ui.clearResults();
-    const std::string keyword = TextOf(Control(main, kIdKeywordEdit));
+    const std::string keyword = WindowTextOf(Control(main, kIdKeywordEdit));
     std::vector<std::string> tasks;
     if (keyword.empty()) {
         ShowMessage(main, "请输入关键字！", 0, kNoticeTitle);
@@ -372,7 +348,7 @@ void ApplyResultFilter(HWND main) {
     int j = 0;
     for (int i = 0; i < n; ++i) {
         const std::string name = ListCell(results, i, 1);
-        if (!NameMatchesFilter(name, TextOf(Control(main, kIdFilterEdit)))) continue;
+        if (!NameMatchesFilter(name, WindowTextOf(Control(main, kIdFilterEdit)))) continue;
         ShowWindow(filtered, SW_SHOW);
         ShowWindow(results, SW_HIDE);
         const int row = ListAppendRow(filtered);

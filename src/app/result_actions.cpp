@@ -10,6 +10,7 @@
 #include "app/list_view.h"
 #include "app/main_window.h"
 #include "app/show_message.h"
+#include "app/window_layout.h"
 
 namespace app {
 
@@ -48,14 +49,7 @@ private:
     HGLOBAL h_;
 };
 
-std::string KeywordText(HWND main) {
-    HWND edit = GetDlgItem(main, kIdKeywordEdit);
-    const int n = GetWindowTextLengthA(edit);
-    std::string text(static_cast<std::size_t>(n) + 1, '\0');
-    const int got = GetWindowTextA(edit, text.data(), n + 1);
-    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
-}
+std::string KeywordText(HWND main) { return WindowTextOf(GetDlgItem(main, kIdKeywordEdit)); }
 
 std::vector<ExportRow> ExportRowsOf(HWND list) {
     std::vector<ExportRow> rows;

@@ -2,19 +2,12 @@
 
 #include "app/list_view.h"
 #include "app/main_window.h"
+#include "app/window_layout.h"
 #include "search/search_state.h"
 
 namespace app {
 
 namespace {
-std::string WindowText(HWND window) {
-    const int n = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(n) + 1, '\0');
-    const int got = GetWindowTextA(window, text.data(), n + 1);
-    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
-    return text;
-}
-
 SinkOperation Op(SinkOperation::Kind kind) {
     SinkOperation op;
     op.kind = kind;
@@ -28,7 +21,7 @@ LRESULT CarryOutSinkOperation(HWND main, SinkOperation& op) {
     const bool current = search::IsCurrentSearch(op.generation);
     switch (op.kind) {
     case SinkOperation::Clear: ListClear(list); break;
-    case SinkOperation::ReadKeyword: op.text = WindowText(GetDlgItem(main, kIdKeywordEdit)); break;
+    case SinkOperation::ReadKeyword: op.text = WindowTextOf(GetDlgItem(main, kIdKeywordEdit)); break;
     case SinkOperation::InsertRow: op.result = current ? ListAppendRow(list) : -1; break;
     case SinkOperation::SetCell:
         if (current) ListSetCell(list, op.row, op.column, op.text);

@@ -17,7 +17,8 @@ bool EndsWith(std::string_view s, std::string_view tail) {
 
 std::string CookieName(std::string_view item) {
     const int p = text::Find(item, "=");
-    if (p == -1) return text::Trim(item);
+    if (p == -1)
+        return text::Trim(item);
     return text::Trim(text::Left(item, p - 1));
 }
 
@@ -25,8 +26,10 @@ std::string JoinUnique(std::string_view text, std::string_view separator) {
     std::vector<std::string> kept;
     for (std::string& piece : text::Split(text, separator)) {
         bool seen = false;
-        for (const std::string& k : kept) seen = seen || k == piece;
-        if (!seen) kept.push_back(std::move(piece));
+        for (const std::string& k : kept)
+            seen = seen || k == piece;
+        if (!seen)
+            kept.push_back(std::move(piece));
     }
     std::string out;
     for (const std::string& k : kept) {
@@ -42,12 +45,15 @@ std::string MergeCookies(std::string& cookies, std::string_view received) {
     for (std::string& old : text::Split(text::RemoveSpaces(cookies), ";")) {
         const std::string name = CookieName(old);
         bool known = false;
-        for (const std::string& item : list) known = known || CookieName(item) == name;
-        if (!known) list.push_back(std::move(old));
+        for (const std::string& item : list)
+            known = known || CookieName(item) == name;
+        if (!known)
+            list.push_back(std::move(old));
     }
     std::string merged;
     for (const std::string& item : list) {
-        if (EndsWith(item, kDeleted)) continue;
+        if (EndsWith(item, kDeleted))
+            continue;
         merged += item;
         merged += "; ";
     }

@@ -16,16 +16,16 @@ inline constexpr std::string_view kDefaultUserAgent =
 
 // Optional inputs and outputs of one fetch; a left-out text is empty, a left-out flag false.
 struct FetchOptions {
-    int method = 0;                       // 1 = POST, else GET; a body is sent for every value but 0
-    std::string postText;                 // body when postBytes is empty
-    std::optional<std::string> cookies;   // in/out: supplied means the platform's cookie store is off
-    std::string receivedCookies;          // out: name=value of every Set-Cookie, joined by "; "
-    std::string headers;                  // in/out: extra lines (CR LF); on return the block sent
-    std::string redirectAddress;          // out: last Location, else a copy of responseHeaders
+    int method = 0;                      // 1 = POST, else GET; a body is sent for every value but 0
+    std::string postText;                // body when postBytes is empty
+    std::optional<std::string> cookies;  // in/out: supplied means the platform's cookie store is off
+    std::string receivedCookies;         // out: name=value of every Set-Cookie, joined by "; "
+    std::string headers;                 // in/out: extra lines (CR LF); on return the block sent
+    std::string redirectAddress;         // out: last Location, else a copy of responseHeaders
     bool noRedirect = false;
     std::string postBytes;
-    std::optional<std::string> proxy;     // proxy for HTTP requests
-    std::string responseHeaders;          // out: raw response header block
+    std::optional<std::string> proxy;  // proxy for HTTP requests
+    std::string responseHeaders;       // out: raw response header block
 };
 
 // Bounds of one fetch, so that a server that never ends or trickles its answer cannot hold the
@@ -34,7 +34,8 @@ struct FetchLimits {
     std::size_t maxBody = 8u << 20;
     unsigned connectTimeoutMs = 10000;
     unsigned sendTimeoutMs = 10000;
-    unsigned receiveTimeoutMs = 10000;  // per blocking read, never beyond what is left of the total
+    unsigned receiveTimeoutMs = 10000;  // per wait for bytes, cut to what is left of the total (Wine
+                                        // keeps the value the request was sent with)
     unsigned totalMs = 30000;           // what was read by then is returned
 };
 

@@ -34,7 +34,8 @@ std::optional<HitRow> SliceHit(std::string_view item) {
     std::string caption = text::TextBetween(item, kCaptionLeft, kCaptionRight);
     caption = text::ReplaceAll(caption, "<strong>", "");
     caption = text::ReplaceAll(caption, "</strong>", "");
-    if (text::Contains(caption, kExcluded)) return std::nullopt;
+    if (text::Contains(caption, kExcluded))
+        return std::nullopt;
     HitRow row;
     if (text::Contains(caption, kCountWord)) {
         row.count = text::TextBetween(caption, kCountLeft, kCountRight, 1, true);
@@ -45,17 +46,22 @@ std::optional<HitRow> SliceHit(std::string_view item) {
     return row;
 }
 
-void ExtractPage(const text::MatchSource& matcher, bool yieldPerMatch, const PublishRowFn& publishRow,
+void ExtractPage(const text::MatchSource& matcher,
+                 bool yieldPerMatch,
+                 const PublishRowFn& publishRow,
                  const PumpInputFn& pumpInput) {
     const int n = matcher.MatchCount();
     for (int i = 1; i <= n; ++i) {
-        if (yieldPerMatch && pumpInput) pumpInput();
+        if (yieldPerMatch && pumpInput)
+            pumpInput();
         const std::optional<HitRow> row = SliceHit(matcher.SubMatchText(i, 1));
         if (!row) {
-            if (pumpInput) pumpInput();
+            if (pumpInput)
+                pumpInput();
             continue;
         }
-        if (publishRow) publishRow(row->name, row->address, row->count);
+        if (publishRow)
+            publishRow(row->name, row->address, row->count);
     }
 }
 

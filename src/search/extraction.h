@@ -28,7 +28,9 @@ std::optional<HitRow> SliceHit(std::string_view item);
 
 // Publishes every accepted hit of the matcher's last run, in page order. With yieldPerMatch the
 // input is pumped before every hit; a skipped hit always pumps it.
-void ExtractPage(const text::MatchSource& matcher, bool yieldPerMatch, const PublishRowFn& publishRow,
+void ExtractPage(const text::MatchSource& matcher,
+                 bool yieldPerMatch,
+                 const PublishRowFn& publishRow,
                  const PumpInputFn& pumpInput);
 
 }  // namespace search

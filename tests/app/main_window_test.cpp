@@ -366,3 +366,45 @@ TEST_F(MainWindowTest, EscapeClosesTheWindow) {
 
 }  // namespace
 }  // namespace apptest
+
+namespace apptest {
+namespace {
+
+// The menu pops up 3 pixels right of and below the pointer, from a row or from the empty area.
+TEST_F(MainWindowTest, RightClickPopsUpResultMenuBesideThePointer) {
+    FillResults({{"a", "http://a", ""}});
+    SetCursorPos(300, 400);
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    for (int item : {0, -1}) {
+        std::atomic<bool> stop{false};
+        RECT menuRect{};
+        int items = -1;
+        std::thread watcher([&] {
+            for (int i = 0; i < 400 && !stop; ++i) {
+                HWND menu = FindWindowA("#32768", nullptr);
+                if (menu != nullptr && IsWindowVisible(menu)) {
+                    GetWindowRect(menu, &menuRect);
+                    items = GetMenuItemCount(reinterpret_cast<HMENU>(SendMessageA(menu, 0x01E1 /* MN_GETHMENU */, 0, 0)));
+                    PostMessageA(main_, WM_CANCELMODE, 0, 0);
+                    return;
+                }
+                Sleep(5);
+            }
+        });
+        NMITEMACTIVATE note{};
+        note.hdr.hwndFrom = Control(app::kIdResultList);
+        note.hdr.idFrom = app::kIdResultList;
+        note.hdr.code = NM_RCLICK;
+        note.iItem = item;
+        SendMessageA(main_, WM_NOTIFY, app::kIdResultList, reinterpret_cast<LPARAM>(&note));
+        stop = true;
+        watcher.join();
+        EXPECT_EQ(menuRect.left, pointer.x + 3) << item;
+        EXPECT_EQ(menuRect.top, pointer.y + 3) << item;
+        EXPECT_EQ(items, 4) << item;
+    }
+}
+
+}  // namespace
+}  // namespace apptest

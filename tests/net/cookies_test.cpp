@@ -10,12 +10,12 @@ TEST(MergeCookies, Cases) {
         std::string old, received, want;
     };
     const Case cases[] = {
-        {"a=1; b=2", "b=3", "b=3; a=1"},      // the received value wins and comes first
-        {"a=1", "a=deleted", ""},             // replaced, then dropped as deleted
-        {"a=1; a=2", "", "a=1"},              // of two old items with one name the first survives
-        {"", "a=1; a=1", "a=1"},              // exact duplicates collapse
-        {"", "a=1; a=2", "a=1; a=2"},         // one name, different values: both stay
-        {"A=1", "a=2", "a=2; A=1"},           // names compare with case
+        {"a=1; b=2", "b=3", "b=3; a=1"},  // the received value wins and comes first
+        {"a=1", "a=deleted", ""},         // replaced, then dropped as deleted
+        {"a=1; a=2", "", "a=1"},          // of two old items with one name the first survives
+        {"", "a=1; a=1", "a=1"},          // exact duplicates collapse
+        {"", "a=1; a=2", "a=1; a=2"},     // one name, different values: both stay
+        {"A=1", "a=2", "a=2; A=1"},       // names compare with case
         {"x=hello world", "", "x=helloworld"},
         {"", "", ""},
         {"a=1;b=2", "c=3", "c=3; a=1; b=2"},  // ";" without a space separates too
@@ -35,9 +35,17 @@ TEST(CookieName, Cases) {
         std::string item, want;
     };
     const Case cases[] = {
-        {"a=1", "a"}, {" a =1", "a"}, {"a", "a"}, {"a=b=c", "a"}, {"\xA1\xA1" "a=1", "a"}, {"=1", ""},
+        {"a=1", "a"},
+        {" a =1", "a"},
+        {"a", "a"},
+        {"a=b=c", "a"},
+        {"\xA1\xA1"
+         "a=1",
+         "a"},
+        {"=1", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(net::CookieName(c.item), c.want) << c.item;
+    for (const Case& c : cases)
+        EXPECT_EQ(net::CookieName(c.item), c.want) << c.item;
 }
 
 TEST(JoinUnique, Cases) {
@@ -48,9 +56,10 @@ TEST(JoinUnique, Cases) {
         {"a; b; a", "; ", "a; b"},
         {"a; a; ", "; ", "a"},  // the trailing empty piece is dropped
         {"", "; ", ""},
-        {"x,,x,", ",", "x,"},   // an empty middle piece is a piece of its own
+        {"x,,x,", ",", "x,"},  // an empty middle piece is a piece of its own
     };
-    for (const Case& c : cases) EXPECT_EQ(net::JoinUnique(c.text, c.separator), c.want) << c.text;
+    for (const Case& c : cases)
+        EXPECT_EQ(net::JoinUnique(c.text, c.separator), c.want) << c.text;
 }
 
 }  // namespace

@@ -16,14 +16,14 @@ TEST(UrlParts, Cases) {
     const Case cases[] = {
         {"http://www.a.com/search?q=x", "www.a.com", "www.a.com", 80, "/search?q=x"},
         {"https://pan.a.com/s/1", "pan.a.com", "pan.a.com", 443, "/s/1"},
-        {"HTTPS://Pan.A.com/S/1", "pan.a.com", "pan.a.com", 443, "/S/1"},   // path keeps its case
+        {"HTTPS://Pan.A.com/S/1", "pan.a.com", "pan.a.com", 443, "/S/1"},  // path keeps its case
         {"http://127.0.0.1:8080/x", "127.0.0.1", "127.0.0.1:8080", 8080, "/x"},
         {"https://a.com:8443", "a.com", "a.com:8443", 8443, "/"},
-        {"a.com/x?y=1", "a.com", "a.com", 80, "/x?y=1"},                     // no scheme: http
+        {"a.com/x?y=1", "a.com", "a.com", 80, "/x?y=1"},  // no scheme: http
         {"a.com:81", "a.com", "a.com:81", 81, "/"},
         {"http://a.com", "a.com", "a.com", 80, "/"},
-        {"http://a.com:x/", "a.com", "a.com:x", 0, "/"},                      // not a number: default
-        {"http://a.com:70000/", "a.com", "a.com:70000", 0, "/"},              // no port has that number
+        {"http://a.com:x/", "a.com", "a.com:x", 0, "/"},          // not a number: default
+        {"http://a.com:70000/", "a.com", "a.com:70000", 0, "/"},  // no port has that number
     };
     for (const Case& c : cases) {
         EXPECT_EQ(UrlHost(c.url), c.host) << c.url;
@@ -51,7 +51,8 @@ TEST(RequestFlags, Cases) {
         {"a.com/", true, false, base | kFlagIgnoreRedirectToHttps | kFlagNoCookies},
         {"https://a.com/", true, true, base | kFlagSecure | kFlagNoCookies | kFlagNoAutoRedirect},
     };
-    for (const Case& c : cases) EXPECT_EQ(RequestFlags(c.url, c.cookies, c.noRedirect), c.want) << c.url;
+    for (const Case& c : cases)
+        EXPECT_EQ(RequestFlags(c.url, c.cookies, c.noRedirect), c.want) << c.url;
     EXPECT_EQ(base, 0x80000010u);
 }
 
@@ -67,12 +68,14 @@ TEST(UserAgentFor, Cases) {
         {"User-Agent: \r\nAccept: x", std::string(kDefaultUserAgent)},
         {"user-agent: Only/3", "Only/3"},
     };
-    for (const Case& c : cases) EXPECT_EQ(UserAgentFor(c.headers), c.want) << c.headers;
+    for (const Case& c : cases)
+        EXPECT_EQ(UserAgentFor(c.headers), c.want) << c.headers;
 }
 
 TEST(CompleteHeaders, Cases) {
     const std::string url = "http://a.com/s?q=1";
-    const std::string tail = "\r\nAccept: */*\r\nAccept-Language: zh-cn\r\nContent-Type: application/x-www-form-urlencoded";
+    const std::string tail =
+        "\r\nAccept: */*\r\nAccept-Language: zh-cn\r\nContent-Type: application/x-www-form-urlencoded";
     struct Case {
         std::string headers, cookies, want;
     };
@@ -88,7 +91,8 @@ TEST(CompleteHeaders, Cases) {
         {"", "a=1; b=2", "Referer: " + url + tail + "\r\nCookie: a=1; b=2"},
         {"Cookie: z=9", "a=1", "Cookie: z=9\r\nReferer: " + url + tail + "\r\nCookie: a=1"},
     };
-    for (const Case& c : cases) EXPECT_EQ(CompleteHeaders(c.headers, url, c.cookies), c.want) << c.headers;
+    for (const Case& c : cases)
+        EXPECT_EQ(CompleteHeaders(c.headers, url, c.cookies), c.want) << c.headers;
 }
 
 TEST(ReadResponseHeaders, Cases) {

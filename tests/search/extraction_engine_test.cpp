@@ -13,9 +13,11 @@ std::vector<fixture::Row> RowsOf(const std::string& page, std::string_view domai
     text::PatternMatcher m;
     EXPECT_TRUE(m.Create(search::ResultPattern(domain), page));
     std::vector<fixture::Row> rows;
-    search::ExtractPage(
-        m, false, [&rows](const std::string& n, const std::string& a, const std::string& c) { rows.push_back({n, a, c}); },
-        {});
+    search::ExtractPage(m, false,
+                        [&rows](const std::string& n, const std::string& a, const std::string& c) {
+                            rows.push_back({n, a, c});
+                        },
+                        {});
     return rows;
 }
 
@@ -23,7 +25,8 @@ TEST(ExtractionEngine, FixturePages) {
     // One hit per line, and the same page on one line as real result pages often are: the hit of
     // another site gives no row there either, and the exclusion after it is still recognised.
     for (const std::string between : {"\n", "", "\r\n"}) {
-        EXPECT_EQ(RowsOf(fixture::Page(between), "pan.baidu.com"), fixture::kRows) << "separator size " << between.size();
+        EXPECT_EQ(RowsOf(fixture::Page(between), "pan.baidu.com"), fixture::kRows)
+            << "separator size " << between.size();
     }
 }
 
@@ -43,14 +46,15 @@ TEST(ExtractionEngine, HitsThatDoNotMatch) {
     };
     const Case cases[] = {
         {hit, "pan.baidu.com", 1},
-        {hit, "PAN.BAIDU.COM", 1},                              // letters compare without case
-        {hit, "pan.baidu.co", 0},                               // "</strong>" must follow the domain
+        {hit, "PAN.BAIDU.COM", 1},  // letters compare without case
+        {hit, "pan.baidu.co", 0},   // "</strong>" must follow the domain
         {hit, "pan_baidu_com", 0},
         {"<li class=\"b_algo\"><h2>\n" + hit.substr(23), "pan.baidu.com", 0},  // the group stays on one line
-        {"<li class=\"b_algo\"><h2>unfinished " + hit, "pan.baidu.com", 1},   // an unfinished hit before
+        {"<li class=\"b_algo\"><h2>unfinished " + hit, "pan.baidu.com", 1},    // an unfinished hit before
         {"", "pan.baidu.com", 0},
     };
-    for (const Case& c : cases) EXPECT_EQ(RowsOf(c.page, c.domain).size(), c.rows) << c.domain << " " << c.page;
+    for (const Case& c : cases)
+        EXPECT_EQ(RowsOf(c.page, c.domain).size(), c.rows) << c.domain << " " << c.page;
 }
 
 TEST(ExtractionEngine, DotInDomainMatchesAnyCharacter) {

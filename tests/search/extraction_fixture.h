@@ -16,7 +16,8 @@ inline const std::vector<std::string> kHits = {
     "<div class=\"b_caption\"><p>贴吧帖子</p></div><cite><strong>tieba.baidu.com</strong>/p/2</cite></li>",
     // the exclusion phrase
     "<li class=\"b_algo\"><h2><a href=\"https://pan.baidu.com/s/3\" h=\"ID=SERP,3.1\">标题三</a></h2>"
-    "<div class=\"b_caption\"><p>百度网盘为您提供文件的分享</p></div><cite><strong>pan.baidu.com</strong>/s/3</cite></li>",
+    "<div class=\"b_caption\"><p>百度网盘为您提供文件的分享</p></div>"
+    "<cite><strong>pan.baidu.com</strong>/s/3</cite></li>",
     // the count word without " .." after it
     "<li class=\"b_algo\"><h2><a href=\"https://pan.baidu.com/s/4\" h=\"ID=SERP,4.1\">标题四</a></h2>"
     "<div class=\"b_caption\"><p>报告 下载次数:7 完</p></div><cite><strong>pan.baidu.com</strong>/s/4</cite></li>",
@@ -43,7 +44,8 @@ inline const std::vector<Row> kRows = {
 
 inline std::string Page(const std::string& between) {
     std::string page = "<html><body><ol id=\"b_results\">" + between;
-    for (const std::string& hit : kHits) page += hit + between;
+    for (const std::string& hit : kHits)
+        page += hit + between;
     return page + "</ol><div class=\"sw_next\">下一页</div></body></html>";
 }
 

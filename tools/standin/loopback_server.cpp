@@ -26,9 +26,11 @@ bool WaitFor(SOCKET s, bool write, int ms) {
 std::size_t ContentLength(const std::string& head) {
     std::string lower(head);
     for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     const std::size_t p = lower.find("\r\ncontent-length:");
-    if (p == std::string::npos) return 0;
+    if (p == std::string::npos)
+        return 0;
     return static_cast<std::size_t>(std::strtoul(lower.c_str() + p + 17, nullptr, 10));
 }
 
@@ -42,15 +44,20 @@ struct LoopbackServer::Connection {
 LoopbackServer::LoopbackServer(Handler handler, RequestObserver observer)
     : handler_(std::move(handler)), observer_(std::move(observer)), listener_(INVALID_SOCKET) {}
 
-LoopbackServer::~LoopbackServer() { Stop(); }
+LoopbackServer::~LoopbackServer() {
+    Stop();
+}
 
 bool LoopbackServer::Start(int port) {
-    if (listener_ != INVALID_SOCKET) return true;
+    if (listener_ != INVALID_SOCKET)
+        return true;
     WSADATA data;
-    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return false;
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0)
+        return false;
     winsock_ = true;
     const SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    if (s == INVALID_SOCKET) return Stop(), false;
+    if (s == INVALID_SOCKET)
+        return Stop(), false;
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -71,11 +78,14 @@ bool LoopbackServer::Start(int port) {
 
 void LoopbackServer::Stop() {
     stopping_ = true;
-    if (acceptThread_.joinable()) acceptThread_.join();
+    if (acceptThread_.joinable())
+        acceptThread_.join();
     Reap(true);
-    if (listener_ != INVALID_SOCKET) closesocket(static_cast<SOCKET>(listener_));
+    if (listener_ != INVALID_SOCKET)
+        closesocket(static_cast<SOCKET>(listener_));
     listener_ = INVALID_SOCKET;
-    if (winsock_) WSACleanup();
+    if (winsock_)
+        WSACleanup();
     winsock_ = false;
 }
 
@@ -97,16 +107,19 @@ void LoopbackServer::Reap(bool all) {
             }
         }
     }
-    for (auto& c : finished) c->thread.join();
+    for (auto& c : finished)
+        c->thread.join();
 }
 
 void LoopbackServer::AcceptLoop() {
     const SOCKET listener = static_cast<SOCKET>(listener_);
     while (!stopping_) {
         Reap(false);
-        if (!WaitFor(listener, false, kPollMs)) continue;
+        if (!WaitFor(listener, false, kPollMs))
+            continue;
         const SOCKET client = accept(listener, nullptr, nullptr);
-        if (client == INVALID_SOCKET) continue;
+        if (client == INVALID_SOCKET)
+            continue;
         auto c = std::make_unique<Connection>();
         Connection* raw = c.get();
         std::lock_guard<std::mutex> lock(mutex_);
@@ -126,19 +139,23 @@ void LoopbackServer::Serve(std::uintptr_t socketValue) {
     std::size_t wanted = 0;
     int idleMs = 0;
     while (!stopping_ && request.size() < kMaxRequest) {
-        if (headEnd != std::string::npos && request.size() >= wanted) break;
+        if (headEnd != std::string::npos && request.size() >= wanted)
+            break;
         if (!WaitFor(s, false, kPollMs)) {
             idleMs += kPollMs;
-            if (idleMs >= kRequestIdleMs) break;
+            if (idleMs >= kRequestIdleMs)
+                break;
             continue;
         }
         idleMs = 0;
         const int n = recv(s, buffer, sizeof buffer, 0);
-        if (n <= 0) break;
+        if (n <= 0)
+            break;
         request.append(buffer, static_cast<std::size_t>(n));
         if (headEnd == std::string::npos) {
             headEnd = request.find("\r\n\r\n");
-            if (headEnd != std::string::npos) wanted = headEnd + 4 + ContentLength(request.substr(0, headEnd + 2));
+            if (headEnd != std::string::npos)
+                wanted = headEnd + 4 + ContentLength(request.substr(0, headEnd + 2));
         }
     }
     if (headEnd == std::string::npos || stopping_) {
@@ -149,35 +166,44 @@ void LoopbackServer::Serve(std::uintptr_t socketValue) {
         std::lock_guard<std::mutex> lock(mutex_);
         requests_.push_back(request);
     }
-    if (observer_) observer_(request);
+    if (observer_)
+        observer_(request);
     const Reply reply = handler_ ? handler_(request) : Reply{};
 
     const auto pause = [this](int ms) {
-        for (int waited = 0; waited < ms && !stopping_; waited += 10) Sleep(static_cast<DWORD>(std::min(10, ms - waited)));
+        for (int waited = 0; waited < ms && !stopping_; waited += 10)
+            Sleep(static_cast<DWORD>(std::min(10, ms - waited)));
     };
     const auto sendAll = [this, s](const char* data, std::size_t size) {
         while (size > 0 && !stopping_) {
-            if (!WaitFor(s, true, kPollMs)) continue;
+            if (!WaitFor(s, true, kPollMs))
+                continue;
             const int n = send(s, data, static_cast<int>(std::min<std::size_t>(size, 65536)), 0);
-            if (n <= 0) return false;
+            if (n <= 0)
+                return false;
             data += n;
             size -= static_cast<std::size_t>(n);
         }
         return size == 0;
     };
 
+    const auto hold = [this, s, &buffer] {
+        while (!stopping_) {
+            if (WaitFor(s, false, kPollMs) && recv(s, buffer, sizeof buffer, 0) <= 0)
+                break;
+        }
+    };
+
     pause(reply.delayMs);
     bool open = true;
     if (reply.silent) {
-        // Hold the connection until the client gives up.
-        while (!stopping_) {
-            if (WaitFor(s, false, kPollMs) && recv(s, buffer, sizeof buffer, 0) <= 0) break;
-        }
+        hold();
         open = false;
     } else if (reply.pieceBytes > 0) {
         const std::size_t step = static_cast<std::size_t>(reply.pieceBytes);
         for (std::size_t at = 0; open && at < reply.bytes.size() && !stopping_; at += step) {
-            if (at > 0) pause(reply.pieceDelayMs);
+            if (at > 0)
+                pause(reply.pieceDelayMs);
             open = sendAll(reply.bytes.data() + at, std::min(step, reply.bytes.size() - at));
         }
     } else {
@@ -190,6 +216,8 @@ void LoopbackServer::Serve(std::uintptr_t socketValue) {
             open = sendAll(filler.data(), filler.size());
         }
     }
+    if (open && reply.holdOpen)
+        hold();
     shutdown(s, SD_SEND);
     closesocket(s);
 }

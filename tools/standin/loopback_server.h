@@ -20,13 +20,14 @@ struct Reply {
     int pieceDelayMs = 0;   // ... with this pause between them
     bool endless = false;   // after bytes, send filler until the client leaves or the server stops
     bool silent = false;    // send nothing; hold the connection until the client leaves or the server stops
+    bool holdOpen = false;  // after the bytes, hold the connection the same way instead of closing it
 };
 
 using Handler = std::function<Reply(const std::string& request)>;
 using RequestObserver = std::function<void(const std::string& request)>;
 
 class LoopbackServer {
-public:
+  public:
     explicit LoopbackServer(Handler handler, RequestObserver observer = {});
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
@@ -39,7 +40,7 @@ public:
     // Every request received so far: its header block (up to the empty line) and body.
     std::vector<std::string> Requests() const;
 
-private:
+  private:
     struct Connection;
     void AcceptLoop();
     void Serve(std::uintptr_t socket);

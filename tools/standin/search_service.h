@@ -17,7 +17,7 @@ enum class Misbehaviour { None, Garbage, Truncated, Empty, Huge, Endless, Silent
 struct ServiceSettings {
     int pagesPerSite = 3;  // pages before the last, which has no next-page marker
     int hitsPerPage = 10;
-    int latencyMs = 0;     // per request, before the answer
+    int latencyMs = 0;  // per request, before the answer
     Misbehaviour misbehaviour = Misbehaviour::None;
     std::size_t hugeBytes = 16u << 20;  // body size of a huge answer
 };
@@ -47,7 +47,7 @@ std::string_view MisbehaviourName(Misbehaviour m);
 bool ParseMisbehaviour(std::string_view name, Misbehaviour& out);
 
 class SearchService {
-public:
+  public:
     explicit SearchService(ServiceSettings settings = {}, RequestObserver observer = {});
     SearchService(const SearchService&) = delete;
     SearchService& operator=(const SearchService&) = delete;
@@ -58,7 +58,7 @@ public:
     std::vector<std::string> Requests() const { return server_.Requests(); }
     const ServiceSettings& Settings() const { return settings_; }
 
-private:
+  private:
     Reply Answer(const std::string& request) const;
 
     ServiceSettings settings_;

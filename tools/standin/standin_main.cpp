@@ -20,7 +20,8 @@ void Usage() {
 bool ReadNumber(const char* text, int& out) {
     char* end = nullptr;
     const long v = std::strtol(text, &end, 10);
-    if (end == text || *end != '\0' || v < 0 || v > 1000000000) return false;
+    if (end == text || *end != '\0' || v < 0 || v > 1000000000)
+        return false;
     out = static_cast<int>(v);
     return true;
 }
@@ -73,5 +74,6 @@ int main(int argc, char** argv) {
                 service.Port(), settings.pagesPerSite, settings.hitsPerPage, settings.latencyMs,
                 std::string(standin::MisbehaviourName(settings.misbehaviour)).c_str());
     std::fflush(stdout);
-    for (;;) Sleep(1000);
+    for (;;)
+        Sleep(1000);
 }
