@@ -2,6 +2,7 @@
 #include "skin/assets/working_set_tool.h"
 
 #include "skin/assets/resource_ids.h"
+#include "skin/window/pictures.h"
 
 #include <windows.h>
 
@@ -68,15 +69,7 @@ bool WriteNew(const std::string& path, std::span<const std::uint8_t> tool) {
 
 }  // namespace
 
-std::span<const std::uint8_t> EmbeddedWorkingSetTool() {
-    HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDR_WORKING_SET_TOOL), MAKEINTRESOURCEA(10));  // RT_RCDATA
-    if (found == nullptr) return {};
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-    if (bytes == nullptr) return {};
-    return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
-}
+std::span<const std::uint8_t> EmbeddedWorkingSetTool() { return EmbeddedBytes(IDR_WORKING_SET_TOOL); }
 
 std::string WorkingSetToolPath() {
     char windir[MAX_PATH] = {};

@@ -46,6 +46,8 @@ constexpr PictureSize PictureSizeOf(Picture p) {
 
 // Resource id of the picture (resource_ids.h).
 int PictureResourceId(Picture p);
+// The bytes of an RCDATA resource of this program; empty when it is missing.
+std::span<const std::uint8_t> EmbeddedBytes(int resourceId);
 // The bytes embedded in this program; empty when the resource is missing.
 std::span<const std::uint8_t> PictureBytes(Picture p);
 

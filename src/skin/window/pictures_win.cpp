@@ -31,15 +31,17 @@ int PictureResourceId(Picture p) {
     return 0;
 }
 
-std::span<const std::uint8_t> PictureBytes(Picture p) {
+std::span<const std::uint8_t> EmbeddedBytes(int resourceId) {
     HMODULE module = GetModuleHandleA(nullptr);
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(PictureResourceId(p)), MAKEINTRESOURCEA(10));  // RT_RCDATA
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(10));  // RT_RCDATA
     if (found == nullptr) return {};
     HGLOBAL loaded = LoadResource(module, found);
     const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
     if (bytes == nullptr) return {};
     return {static_cast<const std::uint8_t*>(bytes), SizeofResource(module, found)};
 }
+
+std::span<const std::uint8_t> PictureBytes(Picture p) { return EmbeddedBytes(PictureResourceId(p)); }
 
 std::uint32_t AverageColour(std::span<const std::uint8_t> picture, int samples, int rightStrip, int bottomStrip) {
     gp::Bitmap bitmap;

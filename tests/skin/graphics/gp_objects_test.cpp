@@ -2,6 +2,7 @@
 // clipping, statuses, and the tooltip companion.
 #include "skin/graphics/gp_graphics.h"
 #include "skin/graphics/tooltip.h"
+#include "skin/graphics/gdiplus_environment.h"
 
 #include <gtest/gtest.h>
 
@@ -9,16 +10,6 @@
 
 namespace skin::gp {
 namespace {
-
-class GdiplusEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { session_ = std::make_unique<Session>(); }
-    void TearDown() override { session_.reset(); }
-
-private:
-    std::unique_ptr<Session> session_;
-};
-const auto* const gEnvironment = ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
 
 Argb PixelOf(Bitmap& b, int x, int y) {
     Argb v = 0;

@@ -9,6 +9,8 @@
 #include "skin/window/surface.h"
 #include "skin/window/text_effects.h"
 
+#include "skin/graphics/gdiplus_environment.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,16 +18,6 @@
 
 namespace skin {
 namespace {
-
-class GdiplusEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override { session_ = std::make_unique<gp::Session>(); }
-    void TearDown() override { session_.reset(); }
-
-private:
-    std::unique_ptr<gp::Session> session_;
-};
-const auto* const gEnvironment = ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
 
 std::uint32_t Rgb(std::uint32_t pixel) { return pixel & 0xFFFFFF; }
 
