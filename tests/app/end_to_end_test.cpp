@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <optional>
 #include <string>
 
@@ -68,6 +70,22 @@ bool WaitFor(F done, int ms) {
     return done();
 }
 
+// The first worker to end brings the filter back while the other may still publish: done only
+// when the state has held, unchanged, for `quietMs`.
+template <typename F>
+bool WaitForSteady(F state, int quietMs, int ms) {
+    auto last = state();
+    int steady = 0;
+    for (int waited = 0; waited < ms; waited += 50) {
+        Sleep(50);
+        const auto now = state();
+        steady = (now == last && now.first) ? steady + 50 : 0;
+        last = now;
+        if (steady >= quietMs) return true;
+    }
+    return false;
+}
+
 std::string TextOf(HWND w) {
     char buffer[1024] = {};
     SendMessageA(w, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
@@ -123,18 +141,19 @@ TEST(EndToEnd, SearchFillsTheListAndExportWritesIt) {
     SendMessageA(GetDlgItem(main, app::kIdSiteBoxBase + 12), BM_SETCHECK, BST_CHECKED, 0);
     PostMessageA(GetDlgItem(main, app::kIdSearchButton), BM_CLICK, 0, 0);
 
-    // Done when both workers have ended: the filter is back and the counter matches the rows.
+    // Done when both workers have ended: the filter is back, the counter matches the rows, and
+    // no row has come for a while.
     HWND counter = GetDlgItem(main, app::kIdCounterLabel);
-    ASSERT_TRUE(WaitFor(
+    ASSERT_TRUE(WaitForSteady(
         [&] {
             const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-            return rows > 0 && IsWindowEnabled(GetDlgItem(main, app::kIdFilterEdit)) &&
-                   TextOf(counter) == search::CounterText(rows);
+            const bool done = rows > 0 && IsWindowEnabled(GetDlgItem(main, app::kIdFilterEdit)) &&
+                              TextOf(counter) == search::CounterText(rows);
+            return std::make_pair(done, rows);
         },
-        60000))
+        2000, 60000))
         << "rows " << SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) << ", filter "
         << IsWindowEnabled(GetDlgItem(main, app::kIdFilterEdit)) << ", counter " << TextOf(counter);
-    Sleep(300);
     const int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     EXPECT_GE(rows, 8);  // two sites, two pages of five hits, a few not of the site
     EXPECT_EQ(TextOf(counter), search::CounterText(rows));
