@@ -10,6 +10,8 @@
 namespace skin {
 namespace {
 
+using test::HandToSkin;
+using test::Park;
 using test::Pump;
 using test::TestWindow;
 
@@ -17,22 +19,6 @@ class FrameDrag : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         SkinStartUp(GetModuleHandleA(nullptr));
-    }
-    // The four steps of the windows' created handlers.
-    static void HandToSkin(HWND hwnd) {
-        SetSkinBackground("", test::TestPicture(), std::nullopt, 0xFF8800, 3);
-        ControlSkinOptions(true, 100, true, 0, false);
-        ApplySkinOptions o;
-        o.resizable = 0;
-        ApplySkin(hwnd, o);
-        SetCloseEffect(hwnd, 2);
-        ShowWindow(hwnd, SW_SHOW);
-        UpdateWindow(hwnd);
-        Pump(300);
-    }
-    static void Park() {
-        SetCursorPos(2, 2);
-        Pump(100);
     }
 };
 

@@ -5,7 +5,11 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "skin/window/skin_settings.h"
+#include "skin/window/skin_table.h"
 
 namespace skin::test {
 
@@ -100,6 +104,25 @@ inline std::vector<unsigned char> TestPicture() {
             if (x < w / 2) p[2] = 200; else p[0] = 200;
         }
     return b;
+}
+
+// The four steps of the windows' created handlers, then shown and painted.
+inline void HandToSkin(HWND hwnd) {
+    SetSkinBackground("", TestPicture(), std::nullopt, 0xFF8800, 3);
+    ControlSkinOptions(true, 100, true, 0, false);
+    ApplySkinOptions o;
+    o.resizable = 0;
+    ApplySkin(hwnd, o);
+    SetCloseEffect(hwnd, 2);
+    ShowWindow(hwnd, SW_SHOW);
+    UpdateWindow(hwnd);
+    Pump(300);
+}
+
+// The pointer out of the way of every caption button.
+inline void Park() {
+    SetCursorPos(2, 2);
+    Pump(100);
 }
 
 }  // namespace skin::test
